@@ -1,0 +1,34 @@
+#include "Startup.h"
+
+#include "MainMenu.h"
+#include "PageNavigator.h"
+#include "PageWindow.h"
+#include "SettingsWindow.h"
+#include "drugs/DrugPages.h"
+#include "pages/ContentPages.h"
+#include "ph/PhPages.h"
+#include "support/SupportPages.h"
+
+namespace halvora {
+
+QWidget *start(const QString &programFolder)
+{
+    auto *navigator = new PageNavigator(ProgramFolder(programFolder));
+    navigator->registerDesigns();
+    SettingsWindow::registerWith(*navigator);
+    pages::registerPages(*navigator);
+    drugs::registerPages(*navigator);
+    ph::registerPages(*navigator);
+    support::registerPages(*navigator);
+
+    PageWindow *menu = MainMenu::start(*navigator);
+    if (!menu) {
+        delete navigator;
+        return nullptr;
+    }
+    // The navigator, and with it every open page, lives as long as the main menu.
+    navigator->setParent(menu);
+    return menu;
+}
+
+} // namespace halvora

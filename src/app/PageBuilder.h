@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QStringList>
+
+class QWidget;
+
+namespace halvora {
+
+class PageDesign;
+class PageNavigator;
+class PageWindow;
+
+// Creates a window from its design, every time the page opens. Controls with
+// a fixed place carry their rectangle in twips; flowing text is laid out top
+// to bottom in its area with the design fonts, so authors write text, not
+// coordinates. Text that does not fit is recorded as a diagnostic of the window.
+class PageBuilder
+{
+public:
+    explicit PageBuilder(PageNavigator &navigator);
+
+    PageWindow *build(const PageDesign &design) const;
+
+    // Every page id a design's controls lead to.
+    static QStringList targets(const QJsonObject &designJson);
+
+private:
+    struct Context;
+    void createControls(const QJsonArray &controls, QWidget *parent, Context &context) const;
+    QWidget *createControl(const QJsonObject &c, QWidget *parent, Context &context) const;
+    void layoutFlow(const QJsonObject &flow, QWidget *parent, Context &context) const;
+    void addNavigationRow(const QJsonArray &buttons, QWidget *parent, Context &context) const;
+    void connectOperation(QWidget *control, const QJsonObject &c, Context &context) const;
+    void checkTextFits(QWidget *control, const QJsonObject &c, Context &context) const;
+
+    PageNavigator &m_navigator;
+};
+
+} // namespace halvora

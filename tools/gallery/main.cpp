@@ -1,0 +1,87 @@
+// halvora-gallery --list            one line per window: page id, a tab, its caption after loading
+// halvora-gallery DIR [PageId...]    DIR/<PageId>.png for the named (default: every) window at design size
+#include "MainMenu.h"
+#include "MessageBox.h"
+#include "PageNavigator.h"
+#include "PageWindow.h"
+#include "Shell.h"
+#include "Startup.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace halvora;
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        std::fputs("usage: halvora-gallery --list | halvora-gallery DIR [PageId...]\n", stderr);
+        return 2;
+    }
+    MessageBox::setRecording(true);
+    Shell::setRecording(true);
+
+    // A scratch copy of the program folder, so looking at pages changes nothing.
+    QTemporaryDir scratch;
+    const QDir built(QStringLiteral(HALVORA_PROGRAM_DIR));
+    for (const QString &name : built.entryList(QDir::Files))
+        QFile::copy(built.filePath(name), scratch.filePath(name));
+    QWidget *menu = start(scratch.path());
+    if (!menu)
+        return 1;
+    auto *navigator = menu->findChild<PageNavigator *>();
+    const QStringList all = navigator->registeredPages();
+
+    QTextStream out(stdout);
+    if (args.first() == QLatin1String("--list")) {
+        for (const QString &id : all) {
+            PageWindow *page = navigator->openPage(id);
+            out << id << '\t' << (page ? page->windowTitle() : QString()) << '\n';
+            if (page && page != menu)
+                navigator->closePage(id);
+        }
+        return 0;
+    }
+
+    const QDir dir(args.takeFirst());
+    if (!dir.exists() && !QDir().mkpath(dir.path())) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir.path()));
+        return 1;
+    }
+    const QStringList ids = args.isEmpty() ? all : args;
+    int failures = 0;
+    for (const QString &id : ids) {
+        PageWindow *page = navigator->openPage(id);
+        if (!page) {
+            std::fprintf(stderr, "%s: no such window\n", qPrintable(id));
+            ++failures;
+            continue;
+        }
+        page->setWindowState(Qt::WindowNoState);
+        page->resize(twips::toPixels(page->design().clientTwips()));
+        QCoreApplication::processEvents();
+        if (page->contentFrame())
+            page->contentFrame()->show();
+        const QString file = dir.filePath(id + QStringLiteral(".png"));
+        if (!page->grab().save(file)) {
+            std::fprintf(stderr, "%s: cannot write %s\n", qPrintable(id), qPrintable(file));
+            ++failures;
+        }
+        for (const QString &problem : page->diagnostics())
+            std::fprintf(stderr, "%s: %s\n", qPrintable(id), qPrintable(problem));
+        if (page != menu)
+            navigator->closePage(id);
+        out << file << '\n';
+    }
+    return failures == 0 ? 0 : 1;
+}
