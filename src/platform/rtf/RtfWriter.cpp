@@ -1,0 +1,340 @@
+#include "RtfWriter.h"
+
+#include "RtfOutput.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <cmath>
+
+namespace halvora {
+
+namespace {
+
+// QTextDocument distances are pixels at 96 dpi; RTF's are twips.
+constexpr int kTwipsPerPixel = 15;
+
+struct RunFormat {
+    QString family;
+    int halfPoints = 24;
+    QColor foreground; // invalid: automatic
+    QColor background; // invalid: none
+    int vertical = 0;  // 0 normal, 1 superscript, 2 subscript
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+
+    bool operator==(const RunFormat &) const = default;
+
+    bool isPlain() const
+    {
+        return !bold && !italic && !underline && !strike && vertical == 0
+            && !foreground.isValid() && !background.isValid();
+    }
+};
+
+struct Run {
+    RunFormat format;
+    QString text;
+};
+
+struct ParagraphFormat {
+    const char *alignment = nullptr; // nullptr: left
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+
+    bool isDefault() const
+    {
+        return !alignment && leftIndent == 0 && rightIndent == 0 && firstIndent == 0
+            && spaceBefore == 0 && spaceAfter == 0;
+    }
+};
+
+struct Paragraph {
+    ParagraphFormat format;
+    QList<Run> runs;
+};
+
+int toTwips(qreal pixels)
+{
+    return static_cast<int>(std::lround(pixels * kTwipsPerPixel));
+}
+
+RunFormat runFormat(const QTextCharFormat &format, const QFont &defaultFont)
+{
+    const QFont font = format.font().resolve(defaultFont);
+    RunFormat run;
+    run.family = font.family();
+    if (font.pointSizeF() > 0)
+        run.halfPoints = static_cast<int>(std::lround(font.pointSizeF() * 2));
+    else if (font.pixelSize() > 0)
+        run.halfPoints = static_cast<int>(std::lround(font.pixelSize() * 72.0 / 96.0 * 2));
+    run.bold = font.bold();
+    run.italic = font.italic();
+    run.underline = font.underline();
+    run.strike = font.strikeOut();
+    if (format.foreground().style() != Qt::NoBrush)
+        run.foreground = format.foreground().color();
+    if (format.background().style() != Qt::NoBrush)
+        run.background = format.background().color();
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        run.vertical = 1;
+    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        run.vertical = 2;
+    return run;
+}
+
+ParagraphFormat paragraphFormat(const QTextBlockFormat &format)
+{
+    ParagraphFormat paragraph;
+    const Qt::Alignment alignment = format.alignment();
+    if (alignment & Qt::AlignHCenter)
+        paragraph.alignment = "\\qc";
+    else if (alignment & Qt::AlignJustify)
+        paragraph.alignment = "\\qj";
+    else if (alignment & Qt::AlignRight)
+        paragraph.alignment = "\\qr";
+    paragraph.leftIndent = toTwips(format.leftMargin());
+    paragraph.rightIndent = toTwips(format.rightMargin());
+    paragraph.firstIndent = toTwips(format.textIndent());
+    paragraph.spaceBefore = toTwips(format.topMargin());
+    paragraph.spaceAfter = toTwips(format.bottomMargin());
+    return paragraph;
+}
+
+// RTF's font family class, from the name; readers use it to substitute.
+const char *familyClass(const QString &family)
+{
+    const QString name = family.toLower();
+    const auto any = [&name](std::initializer_list<const char *> parts) {
+        return std::any_of(parts.begin(), parts.end(),
+                           [&name](const char *part) { return name.contains(QLatin1StringView(part)); });
+    };
+    if (any({"mono", "courier", "consolas", "lucida console", "fixed"}))
+        return "\\fmodern";
+    if (any({"sans", "arial", "helvetica", "verdana", "tahoma", "segoe", "calibri", "trebuchet", "system"}))
+        return "\\fswiss";
+    if (any({"serif", "times", "georgia", "garamond", "cambria", "palatino", "book antiqua", "roman"}))
+        return "\\froman";
+    if (any({"symbol", "wingdings", "webdings"}))
+        return "\\ftech";
+    return "\\fnil";
+}
+
+// Reads a document into paragraphs and runs, and the font and colour tables they need.
+class DocumentScan
+{
+public:
+    explicit DocumentScan(const QTextDocument &doc)
+    {
+        const QFont defaultFont = doc.defaultFont();
+        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+            Paragraph paragraph{paragraphFormat(block.blockFormat()), {}};
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (!fragment.isValid())
+                    continue;
+                RunFormat format = runFormat(fragment.charFormat(), defaultFont);
+                if (!paragraph.runs.isEmpty() && paragraph.runs.last().format == format)
+                    paragraph.runs.last().text += fragment.text();
+                else
+                    paragraph.runs.append({std::move(format), fragment.text()});
+            }
+            m_paragraphs.append(std::move(paragraph));
+        }
+        m_emptyFormat = runFormat(doc.begin().charFormat(), defaultFont);
+
+        for (const Paragraph &paragraph : std::as_const(m_paragraphs)) {
+            for (const Run &run : paragraph.runs) {
+                addFont(run.format.family);
+                addColor(run.format.foreground);
+                addColor(run.format.background);
+            }
+        }
+        if (m_fonts.isEmpty())
+            addFont(m_emptyFormat.family);
+    }
+
+    const QList<Paragraph> &paragraphs() const { return m_paragraphs; }
+    const QStringList &fonts() const { return m_fonts; }
+    const QList<QColor> &colors() const { return m_colors; }
+    int fontIndex(const QString &family) const { return static_cast<int>(m_fonts.indexOf(family)); }
+    int colorIndex(const QColor &color) const
+    {
+        return color.isValid() ? static_cast<int>(m_colors.indexOf(color)) + 1 : 0;
+    }
+
+    // The first run, or for an empty document the format its cursor would type with.
+    const RunFormat &leadingFormat() const
+    {
+        for (const Paragraph &paragraph : m_paragraphs) {
+            if (!paragraph.runs.isEmpty())
+                return paragraph.runs.first().format;
+        }
+        return m_emptyFormat;
+    }
+
+    // One paragraph in one plain font: RichEdit's short form, which carries
+    // no code page and no colour table because nothing needs them.
+    bool isSimple() const
+    {
+        if (m_paragraphs.size() != 1 || !m_paragraphs.first().format.isDefault())
+            return false;
+        const RunFormat &lead = leadingFormat();
+        const auto &runs = m_paragraphs.first().runs;
+        return std::all_of(runs.begin(), runs.end(), [&lead](const Run &run) {
+            return run.format.isPlain() && run.format.family == lead.family
+                && run.format.halfPoints == lead.halfPoints;
+        });
+    }
+
+private:
+    void addFont(const QString &family)
+    {
+        if (!m_fonts.contains(family))
+            m_fonts.append(family);
+    }
+    void addColor(const QColor &color)
+    {
+        if (color.isValid() && !m_colors.contains(color))
+            m_colors.append(color);
+    }
+
+    QList<Paragraph> m_paragraphs;
+    RunFormat m_emptyFormat;
+    QStringList m_fonts;
+    QList<QColor> m_colors;
+};
+
+// Emits the scanned document, writing only the formatting that changes.
+class DocumentEmitter
+{
+public:
+    explicit DocumentEmitter(const DocumentScan &scan)
+        : m_scan(scan)
+    {
+    }
+
+    QByteArray compose()
+    {
+        const bool simple = m_scan.isSimple();
+        writeHeader(simple);
+        if (simple) {
+            const Paragraph &paragraph = m_scan.paragraphs().first();
+            m_out.control("\\pard");
+            writeFormat(m_scan.leadingFormat());
+            for (const Run &run : paragraph.runs)
+                m_out.text(run.text);
+            m_out.raw("\r\n\\par }");
+            return m_out.takeBytes();
+        }
+        for (const Paragraph &paragraph : m_scan.paragraphs()) {
+            writeParagraphFormat(paragraph.format);
+            for (const Run &run : paragraph.runs) {
+                writeFormat(run.format);
+                m_out.text(run.text);
+            }
+            m_out.control("\\par");
+            m_out.raw("\r\n");
+        }
+        m_out.raw("}");
+        return m_out.takeBytes();
+    }
+
+private:
+    void writeHeader(bool simple)
+    {
+        m_out.raw(simple ? "{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl"
+                         : "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl");
+        const QStringList &fonts = m_scan.fonts();
+        for (int i = 0; i < fonts.size(); ++i) {
+            m_out.raw("{");
+            m_out.control("\\f", i);
+            m_out.control(familyClass(fonts.at(i)));
+            if (!simple)
+                m_out.control("\\fcharset0");
+            m_out.fontName(fonts.at(i));
+            m_out.raw(";}");
+        }
+        m_out.raw("}\r\n");
+        if (!m_scan.colors().isEmpty()) {
+            m_out.raw("{\\colortbl ;");
+            for (const QColor &color : m_scan.colors()) {
+                m_out.control("\\red", color.red());
+                m_out.control("\\green", color.green());
+                m_out.control("\\blue", color.blue());
+                m_out.raw(";");
+            }
+            m_out.raw("}\r\n");
+        }
+        m_out.control("\\viewkind4");
+        m_out.control("\\uc1");
+    }
+
+    void writeParagraphFormat(const ParagraphFormat &format)
+    {
+        m_out.control("\\pard");
+        if (format.alignment)
+            m_out.control(format.alignment);
+        const std::pair<const char *, int> distances[] = {
+            {"\\li", format.leftIndent},  {"\\ri", format.rightIndent}, {"\\fi", format.firstIndent},
+            {"\\sb", format.spaceBefore}, {"\\sa", format.spaceAfter},
+        };
+        for (const auto &[word, twips] : distances) {
+            if (twips != 0)
+                m_out.control(word, twips);
+        }
+    }
+
+    void writeFormat(const RunFormat &format)
+    {
+        const int font = m_scan.fontIndex(format.family);
+        if (!m_started || font != m_font)
+            m_out.control("\\f", font);
+        if (!m_started || format.halfPoints != m_current.halfPoints)
+            m_out.control("\\fs", format.halfPoints);
+        toggle(format.bold, m_current.bold, "\\b", "\\b0");
+        toggle(format.italic, m_current.italic, "\\i", "\\i0");
+        toggle(format.underline, m_current.underline, "\\ul", "\\ulnone");
+        toggle(format.strike, m_current.strike, "\\strike", "\\strike0");
+        if (format.foreground != m_current.foreground)
+            m_out.control("\\cf", m_scan.colorIndex(format.foreground));
+        if (format.background != m_current.background)
+            m_out.control("\\highlight", m_scan.colorIndex(format.background));
+        if (format.vertical != m_current.vertical)
+            m_out.control(format.vertical == 1 ? "\\super" : format.vertical == 2 ? "\\sub" : "\\nosupersub");
+        m_current = format;
+        m_font = font;
+        m_started = true;
+    }
+
+    void toggle(bool wanted, bool current, const char *on, const char *off)
+    {
+        if (wanted != current)
+            m_out.control(wanted ? on : off);
+    }
+
+    const DocumentScan &m_scan;
+    rtf::Output m_out;
+    RunFormat m_current; // RTF's plain state; font and size are always written first
+    int m_font = 0;
+    bool m_started = false;
+};
+
+} // namespace
+
+QByteArray RtfWriter::write(const QTextDocument &doc)
+{
+    const DocumentScan scan(doc);
+    return DocumentEmitter(scan).compose();
+}
+
+} // namespace halvora
