@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace halvora::rtf {
@@ -10,7 +11,7 @@ namespace {
 
 using Entry = std::pair<std::string_view, Word>;
 
-// Sorted by name (checked below) for binary search.
+// Sorted by name (checked below) so the table stays easy to read and extend.
 constexpr auto kWords = std::to_array<Entry>({
     {"aftncn", Word::SkipDestination},
     {"aftnsep", Word::SkipDestination},
@@ -155,12 +156,41 @@ constexpr auto kWords = std::to_array<Entry>({
 
 static_assert(std::ranges::is_sorted(kWords, {}, &Entry::first));
 
+// Open-addressing hash table over kWords, built at compile time: a lookup
+// is one hash and usually one comparison.
+constexpr std::size_t kSlots = 512;
+
+constexpr std::size_t hashOf(std::string_view name)
+{
+    std::uint32_t h = 2166136261u; // FNV-1a
+    for (const char c : name)
+        h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h & (kSlots - 1);
+}
+
+constexpr auto kSlotTable = [] {
+    static_assert(kWords.size() < kSlots / 2);
+    std::array<std::uint16_t, kSlots> slots{}; // index + 1 into kWords, 0 = empty
+    for (std::size_t i = 0; i < kWords.size(); ++i) {
+        std::size_t slot = hashOf(kWords[i].first);
+        while (slots[slot] != 0)
+            slot = (slot + 1) & (kSlots - 1);
+        slots[slot] = static_cast<std::uint16_t>(i + 1);
+    }
+    return slots;
+}();
+
 } // namespace
 
 Word lookupWord(std::string_view name)
 {
-    const auto it = std::ranges::lower_bound(kWords, name, {}, &Entry::first);
-    return it != kWords.end() && it->first == name ? it->second : Word::Unknown;
+    for (std::size_t slot = hashOf(name);; slot = (slot + 1) & (kSlots - 1)) {
+        const std::uint16_t entry = kSlotTable[slot];
+        if (entry == 0)
+            return Word::Unknown;
+        if (kWords[entry - 1].first == name)
+            return kWords[entry - 1].second;
+    }
 }
 
 } // namespace halvora::rtf

@@ -47,8 +47,14 @@ void PlainTextSink::finishParagraph(const ParaState &)
 
 void PlainTextSink::finish()
 {
-    m_text->replace(QChar::Nbsp, u' ');
-    m_text->replace(QChar::LineSeparator, u'\n');
+    // One pass over the text instead of one replace() per character kind.
+    QChar *c = m_text->data();
+    for (QChar *const end = c + m_text->size(); c != end; ++c) {
+        if (*c == QChar::Nbsp)
+            *c = u' ';
+        else if (*c == QChar::LineSeparator)
+            *c = u'\n';
+    }
 }
 
 DocumentSink::DocumentSink(const QTextCursor &cursor, const Tables &tables)
