@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QTextBlock>
@@ -166,10 +167,10 @@ public:
     const QList<Paragraph> &paragraphs() const { return m_paragraphs; }
     const QStringList &fonts() const { return m_fonts; }
     const QList<QColor> &colors() const { return m_colors; }
-    int fontIndex(const QString &family) const { return static_cast<int>(m_fonts.indexOf(family)); }
+    int fontIndex(const QString &family) const { return m_fontIndex.value(family); }
     int colorIndex(const QColor &color) const
     {
-        return color.isValid() ? static_cast<int>(m_colors.indexOf(color)) + 1 : 0;
+        return color.isValid() ? m_colorIndex.value(color.rgba()) + 1 : 0;
     }
 
     // The first run, or for an empty document the format its cursor would type with.
@@ -197,21 +198,28 @@ public:
     }
 
 private:
+    // Hashed, so a document with very many fonts or colours stays linear.
     void addFont(const QString &family)
     {
-        if (!m_fonts.contains(family))
+        if (!m_fontIndex.contains(family)) {
+            m_fontIndex.insert(family, static_cast<int>(m_fonts.size()));
             m_fonts.append(family);
+        }
     }
     void addColor(const QColor &color)
     {
-        if (color.isValid() && !m_colors.contains(color))
+        if (color.isValid() && !m_colorIndex.contains(color.rgba())) {
+            m_colorIndex.insert(color.rgba(), static_cast<int>(m_colors.size()));
             m_colors.append(color);
+        }
     }
 
     QList<Paragraph> m_paragraphs;
     RunFormat m_emptyFormat;
     QStringList m_fonts;
+    QHash<QString, int> m_fontIndex;
     QList<QColor> m_colors;
+    QHash<QRgb, int> m_colorIndex;
 };
 
 // Emits the scanned document, writing only the formatting that changes.
