@@ -1,12 +1,15 @@
 #include "SupportPages.h"
 
 #include "PageNavigator.h"
+#include "SupportWindow.h"
 
 namespace halvora::support {
 
 void registerPages(PageNavigator &navigator)
 {
-    Q_UNUSED(navigator)
+    navigator.addBehaviour(SupportWindow::pageId, [&navigator](PageWindow &page) {
+        new SupportWindow(page, navigator.programFolder());
+    });
 }
 
 } // namespace halvora::support
