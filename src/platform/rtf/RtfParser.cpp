@@ -196,8 +196,8 @@ void Parser::closeGroup()
 {
     flushBytes();
     m_fallbackToSkip = 0;
-    if (m_state.destination == Destination::FontTable && m_fontOpen)
-        commitFont();
+    if (m_state.destination == Destination::FontTable)
+        m_tableBuilder.endFont();
     ++m_pos;
     if (m_stack.size() == 1) {
         finishDocument();
@@ -355,13 +355,10 @@ void Parser::handleWord(Word word, bool hasParam, int param)
         break;
     case Word::FontTable:
         m_state.destination = Destination::FontTable;
-        m_fontOpen = false;
-        m_fontName.clear();
         break;
     case Word::ColorTable:
         m_state.destination = Destination::ColorTable;
-        m_colorSet = false;
-        m_red = m_green = m_blue = 0;
+        m_tableBuilder.beginColors();
         break;
     case Word::SkipDestination:
         enterSkip();
@@ -389,20 +386,17 @@ void Parser::handleWord(Word word, bool hasParam, int param)
         break;
     case Word::Charset:
         if (destination == Destination::FontTable)
-            m_font.codePage = codepage::fromCharset(param);
+            m_tableBuilder.setFontCodePage(codepage::fromCharset(param));
         break;
     case Word::CodePage:
         if (destination == Destination::FontTable && param > 0)
-            m_font.codePage = param;
+            m_tableBuilder.setFontCodePage(param);
         break;
     case Word::Red:
     case Word::Green:
     case Word::Blue:
-        if (destination == Destination::ColorTable) {
-            const int value = std::clamp(param, 0, 255);
-            (word == Word::Red ? m_red : word == Word::Green ? m_green : m_blue) = value;
-            m_colorSet = true;
-        }
+        if (destination == Destination::ColorTable)
+            m_tableBuilder.setColorComponent(word == Word::Red ? 0 : word == Word::Green ? 1 : 2, param);
         break;
     case Word::UnicodeSkip:
         m_state.unicodeSkip = std::clamp(param, 0, kMaxUnicodeSkip);
@@ -419,7 +413,7 @@ void Parser::handleWord(Word word, bool hasParam, int param)
         break;
     case Word::Font:
         if (destination == Destination::FontTable)
-            beginFont(param);
+            m_tableBuilder.beginFont(param);
         else
             chars.font = param;
         break;
@@ -509,11 +503,9 @@ void Parser::textBytes()
         ++m_pos;
         if (m_state.destination == Destination::FontTable) {
             flushBytes();
-            if (m_fontOpen)
-                commitFont();
-            m_fontName.clear();
+            m_tableBuilder.endFont();
         } else if (m_state.destination == Destination::ColorTable) {
-            commitColor();
+            m_tableBuilder.endColor();
         }
     }
 }
@@ -581,7 +573,7 @@ void Parser::emitLatin1(const char *data, qsizetype size)
         if (beginRun())
             m_run.append(QLatin1StringView(data, size));
     } else if (m_state.destination == Destination::FontTable) {
-        m_fontName.append(QLatin1StringView(data, size));
+        m_tableBuilder.appendFontName(QLatin1StringView(data, size));
     }
 }
 
@@ -592,7 +584,7 @@ void Parser::emitString(QStringView text)
         if (beginRun())
             m_run.append(text);
     } else if (m_state.destination == Destination::FontTable) {
-        m_fontName.append(text);
+        m_tableBuilder.appendFontName(text);
     }
 }
 
@@ -670,7 +662,7 @@ int Parser::currentCodePage() const
 {
     int codePage = 0;
     if (m_state.destination == Destination::FontTable) {
-        codePage = m_font.codePage;
+        codePage = m_tableBuilder.fontCodePage();
     } else if (const FontEntry *font = m_tables.font(m_state.chars.font)) {
         codePage = font->codePage;
     }
@@ -697,31 +689,6 @@ void Parser::finishDocument()
     flushRun();
     if (!m_paragraphPending)
         m_sink->finishParagraph(m_state.para);
-}
-
-void Parser::beginFont(int number)
-{
-    if (m_fontOpen)
-        commitFont();
-    m_fontOpen = true;
-    m_fontNumber = number;
-    m_font = FontEntry{};
-    m_fontName.clear();
-}
-
-void Parser::commitFont()
-{
-    m_font.name = m_fontName.trimmed();
-    m_tables.fonts.insert(m_fontNumber, m_font);
-    m_fontOpen = false;
-    m_fontName.clear();
-}
-
-void Parser::commitColor()
-{
-    m_tables.colors.append(m_colorSet ? QColor(m_red, m_green, m_blue) : QColor());
-    m_colorSet = false;
-    m_red = m_green = m_blue = 0;
 }
 
 } // namespace halvora::rtf

@@ -4,6 +4,7 @@
 #include "RtfControlWords.h"
 #include "RtfSink.h"
 #include "RtfState.h"
+#include "RtfTableBuilder.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -55,12 +56,9 @@ private:
     void finishDocument();
     int currentCodePage() const;
 
-    void beginFont(int number);
-    void commitFont();
-    void commitColor();
-
     Sink *m_sink = nullptr;
     Tables m_tables;
+    TableBuilder m_tableBuilder{&m_tables};
     CodePageDecoder m_decoder;
 
     std::vector<GroupState> m_stack;
@@ -81,16 +79,6 @@ private:
     char16_t m_highSurrogate = 0;
     bool m_paragraphPending = false;    // a \par was read; its successor opens lazily
     bool m_paragraphHasContent = false;
-
-    bool m_fontOpen = false;
-    int m_fontNumber = 0;
-    FontEntry m_font;
-    QString m_fontName;
-
-    int m_red = 0;
-    int m_green = 0;
-    int m_blue = 0;
-    bool m_colorSet = false;
 };
 
 } // namespace halvora::rtf
