@@ -291,7 +291,7 @@ void TestRtfReader::edgeCases_data()
     QTest::newRow("absurd numbers saturate")
         << QByteArray(R"({\rtf1\fs99999999999999999999999 x\li-99999999999999\cf77777777777 y})") << QStringLiteral("xy");
     QTest::newRow("controls dropped, paragraph separator becomes a line break")
-        << QByteArray(R"({\rtf1\uc0 a\u0 b\'01c\u8233 d})") << QStringLiteral("abc\nd");
+        << QByteArray(R"({\rtf1\uc0 a\u0 b\'01c\u8233 d\'00e})") << QStringLiteral("abc\nde");
     QTest::newRow("NUL after the document ends the input")
         << QByteArray("{\\rtf1 a}\r\n\0junk", 16) << QStringLiteral("a");
     QTest::newRow("deep but allowed nesting")

@@ -99,7 +99,8 @@ inline char16_t sanitized(char16_t ch)
 
 void sanitize(QString *text)
 {
-    const auto needsWork = [](QChar c) { return sanitized(c.unicode()) != c.unicode(); };
+    // sanitized() returns 0 for "drop", so a NUL needs work even though it maps to itself.
+    const auto needsWork = [](QChar c) { return c.unicode() == 0 || sanitized(c.unicode()) != c.unicode(); };
     if (std::none_of(text->cbegin(), text->cend(), needsWork))
         return;
     QString clean;
