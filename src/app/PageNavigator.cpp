@@ -4,6 +4,7 @@
 #include "PageWindow.h"
 #include "ScreenMode.h"
 #include "Twips.h"
+#include "WindowPrinter.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -17,6 +18,8 @@ Q_LOGGING_CATEGORY(lcNavigator, "halvora.navigator")
 namespace halvora {
 
 namespace {
+
+const QString publisherNotice = QStringLiteral("\u00A9 Tavrin Educational Software");
 
 // Escape reaches a window whenever the focused control does not use the key
 // itself (none of the controls on these windows does), whatever the shift state.
@@ -206,10 +209,19 @@ void PageNavigator::closePageSet(const QString &pageId, const QStringList &other
         closePage(other);
 }
 
+// A page's print button gives the page its printing title, which stays until
+// the page closes, then prints the page as it looks on screen.
 void PageNavigator::printPage(PageWindow *page)
 {
-    if (m_print && page)
+    if (!page)
+        return;
+    const QString topic = page->design().json().value(QLatin1String("printTitle")).toString();
+    if (!topic.isEmpty())
+        page->setWindowTitle(QStringLiteral("%1 (%2)").arg(topic, publisherNotice));
+    if (m_print)
         m_print(*page);
+    else if (!WindowPrinter::print(page))
+        MessageBox::show(page, tr("This page could not be printed; please check the printer."));
 }
 
 void PageNavigator::forget(const QString &pageId)

@@ -1,6 +1,8 @@
+#include "MessageBox.h"
 #include "PageNavigator.h"
 #include "PageWindow.h"
 #include "TestProgram.h"
+#include "WindowPrinter.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -241,6 +243,26 @@ private slots:
         menu->resize(792 * 2, 534 * 2);
         QCOMPARE(button->width(), 372);
         QCOMPARE(button->font().pixelSize(), fontBefore * 2);
+    }
+
+    void printButtonTitlesAndPrintsThePage()
+    {
+        TestProgram program;
+        program.start();
+        program.navigator()->openPage("tstPrint");
+        QVERIFY(program.click("tstPrint", "cmdPrint"));
+        const QString title = QStringLiteral("Printed topic (\u00A9 Tavrin Educational Software)");
+        QCOMPARE(program.window("tstPrint")->windowTitle(), title);
+        QCOMPARE(halvora::WindowPrinter::takePrinted(), QStringList{"tstPrint"});
+        QVERIFY(halvora::MessageBox::takeRecorded().isEmpty());
+
+        // A failed print is told, and the page and the program go on.
+        halvora::WindowPrinter::setFailing(true);
+        QVERIFY(program.click("tstPrint", "cmdPrint"));
+        halvora::WindowPrinter::setFailing(false);
+        QCOMPARE(halvora::MessageBox::takeRecorded(), QStringList{"This page could not be printed; please check the printer."});
+        QCOMPARE(program.window("tstPrint")->windowTitle(), title);
+        QVERIFY(program.mainMenu());
     }
 
     void toolbarWindowsExcludeOneAnother()

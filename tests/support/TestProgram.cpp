@@ -5,6 +5,7 @@
 #include "PageWindow.h"
 #include "Shell.h"
 #include "Startup.h"
+#include "WindowPrinter.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ TestProgram::TestProgram()
 {
     halvora::MessageBox::setRecording(true);
     halvora::Shell::setRecording(true);
+    halvora::WindowPrinter::setRecording(true);
     // The program folder holds what the build assembled beside the executable.
     const QDir built(QStringLiteral(HALVORA_PROGRAM_DIR));
     for (const QString &name : built.entryList(QDir::Files)) {
