@@ -19,7 +19,8 @@ TestProgram::TestProgram()
     halvora::Shell::setRecording(true);
     halvora::WindowPrinter::setRecording(true);
     // The program folder holds what the build assembled beside the executable.
-    const QDir built(QStringLiteral(HALVORA_PROGRAM_DIR));
+    // HALVORA_PROGRAM_DIR in the environment points a copied test binary at a copied folder.
+    const QDir built(qEnvironmentVariable("HALVORA_PROGRAM_DIR", QStringLiteral(HALVORA_PROGRAM_DIR)));
     for (const QString &name : built.entryList(QDir::Files)) {
         if (!QFileInfo(built.filePath(name)).isExecutable())
             QFile::copy(built.filePath(name), m_dir.filePath(name));
