@@ -1,5 +1,6 @@
 // halvora-gallery --list            one line per window: page id, a tab, its caption after loading
 // halvora-gallery DIR [PageId...]    DIR/<PageId>.png for the named (default: every) window at design size
+// halvora-gallery --size 1280x1024 DIR [PageId...]   the same at another window size, rescaled
 #include "MainMenu.h"
 #include "MessageBox.h"
 #include "PageNavigator.h"
@@ -53,6 +54,20 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    QSize size;
+    if (args.size() >= 2 && args.first() == QLatin1String("--size")) {
+        args.removeFirst();
+        const QStringList wh = args.takeFirst().split(QLatin1Char('x'));
+        size = wh.size() == 2 ? QSize(wh[0].toInt(), wh[1].toInt()) : QSize();
+        if (size.isEmpty()) {
+            std::fputs("--size wants WIDTHxHEIGHT\n", stderr);
+            return 2;
+        }
+    }
+    if (args.isEmpty()) {
+        std::fputs("usage: halvora-gallery [--size WxH] DIR [PageId...]\n", stderr);
+        return 2;
+    }
     const QDir dir(args.takeFirst());
     if (!dir.exists() && !QDir().mkpath(dir.path())) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(dir.path()));
@@ -68,7 +83,7 @@ int main(int argc, char *argv[])
             continue;
         }
         page->setWindowState(Qt::WindowNoState);
-        page->resize(twips::toPixels(page->design().clientTwips()));
+        page->resize(size.isEmpty() || page->design().fixedSize() ? twips::toPixels(page->design().clientTwips()) : size);
         QCoreApplication::processEvents();
         if (page->contentFrame())
             page->contentFrame()->show();
