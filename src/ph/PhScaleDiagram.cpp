@@ -23,6 +23,7 @@ constexpr int examplesWidth = 196;
 constexpr int bandsLeft = 296;
 constexpr int bandsRight = 772;
 constexpr int exampleHeight = 20;
+constexpr int rangeWidth = 330;
 
 const QColor yellow(255, 255, 0);
 const QColor panelGreen(0, 128, 0);
@@ -124,26 +125,27 @@ void PhScaleDiagram::paintEvent(QPaintEvent *)
                QStringLiteral("Life is not possible at blood pH levels between 6.8 and 0."));
 
     const Range ranges[] = {
-        {"7.45 - 8.00", "Alkalosis: the blood is too alkaline. A medical emergency.", 8, 7.45, QColor(0, 0, 255), Qt::white},
+        {"7.45 - 8.00", "Alkalosis: the blood is too alkaline and needs medical care.", 8, 7.45, QColor(0, 0, 255), Qt::white},
         {"7.35 - 7.45", "Normal blood pH, held by the lungs, kidneys and blood buffers.", 7.45, 7.35, QColor(0, 176, 0), Qt::white},
-        {"7.35 - 6.80", "Acidosis: the blood is too acidic. A medical emergency.", 7.35, 6.8, QColor(255, 140, 0), Qt::black},
+        {"7.35 - 6.80", "Acidosis: the blood is too acidic and needs medical care.", 7.35, 6.8, QColor(255, 140, 0), Qt::black},
     };
     const double rangesHeight = bottom68 - top8;
     double y = top8;
     for (const Range &r : ranges) {
-        const QRectF box(bandsLeft, y, 440, rangesHeight / 3 - 2);
+        const QRectF box(bandsLeft, y, rangeWidth, rangesHeight / 3 - 2);
         p.fillRect(box, r.fill);
         p.setPen(r.text);
         p.setFont(designFont(15, true));
         p.drawText(box.adjusted(8, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(r.label));
-        p.setFont(designFont(13));
-        p.drawText(box.adjusted(92, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+        p.setFont(designFont(12));
+        p.drawText(box.adjusted(90, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                    QString::fromLatin1(r.explanation));
         y += rangesHeight / 3;
     }
     p.setPen(yellow);
     p.setFont(designFont(14, true));
-    p.drawText(QRectF(bandsLeft + 448, top8, bandsRight - bandsLeft - 448, rangesHeight), Qt::AlignCenter | Qt::TextWordWrap,
+    p.drawText(QRectF(bandsLeft + rangeWidth + 8, top8, bandsRight - bandsLeft - rangeWidth - 8, rangesHeight),
+               Qt::AlignCenter | Qt::TextWordWrap,
                QStringLiteral("For blood a pH level of 7.365 is considered ideal"));
 
     // Examples, in order, each near its place and joined to it by a short line.
