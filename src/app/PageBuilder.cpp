@@ -30,10 +30,12 @@ const QColor darkGreen(0, 64, 0);
 const QColor olive(128, 128, 0);
 
 // The page area of an article: inside the olive frame, above the button row.
+// Heights count from the bottom of the client area, so a taller page keeps them.
 constexpr int articleLeft = 300;
 constexpr int articleWidth = 11280;
-constexpr int articleBottom = 7440;
-constexpr int navigationTop = 7560;
+constexpr int articleBottomMargin = 570;    // 7440 on the 8010-twip page
+constexpr int frameBottomMargin = 75;       // olive frame from 90 down to 7935
+constexpr int navigationBottomMargin = 450; // button row at 7560
 constexpr int navigationHeight = 345;
 constexpr int navigationRight = 11775;
 constexpr int navigationGap = 60;
@@ -199,7 +201,7 @@ PageWindow *PageBuilder::build(const PageDesign &design) const
     if (json.value(QLatin1String("template")).toString() == QLatin1String("article")) {
         auto *shape = new ShapeWidget(olive, 2, QColor(), parent);
         shape->setObjectName(QStringLiteral("Shape1"));
-        shape->setGeometry(twips::toPixels(QRect(90, 90, 11715, 7845)));
+        shape->setGeometry(twips::toPixels(QRect(90, 90, 11715, design.clientTwips().height() - 90 - frameBottomMargin)));
         if (context.scaling)
             context.scaling->track(shape);
         const QString heading = json.value(QLatin1String("heading")).toString();
@@ -298,7 +300,9 @@ QWidget *PageBuilder::createControl(const QJsonObject &c, QWidget *parent, Conte
             edit->setVerticalScrollBarPolicy(c.value(QLatin1String("scrollbar")).toBool() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
             w = edit;
         } else {
-            w = new QLineEdit(text, parent);
+            auto *line = new QLineEdit(text, parent);
+            line->setAlignment(alignmentFromJson(c) & Qt::AlignHorizontal_Mask);
+            w = line;
         }
         setColours(w, colour, back.isValid() ? back : QColor(Qt::white));
     } else if (type == QLatin1String("richtext")) {
@@ -372,7 +376,8 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
         int top = 600;
         if (auto *heading = context.window->control<QLabel>(QStringLiteral("lblHeading")))
             top = (heading->geometry().bottom() + 1) * twips::perPixel + 120;
-        area = QRect(articleLeft, top, articleWidth, (article ? articleBottom : design.clientTwips().height() - 150) - top);
+        const int bottom = design.clientTwips().height() - (article ? articleBottomMargin : 150);
+        area = QRect(articleLeft, top, articleWidth, bottom - top);
     }
     int y = area.top();
     const QJsonArray blocks = flow.value(QLatin1String("blocks")).toArray();
@@ -441,7 +446,8 @@ void PageBuilder::addNavigationRow(const QJsonArray &buttons, QWidget *parent, C
         if (width == 0)
             width = QFontMetrics(font).horizontalAdvance(text) * twips::perPixel + 360;
         b.insert(QLatin1String("type"), QStringLiteral("button"));
-        b.insert(QLatin1String("rect"), QJsonArray{right - width, navigationTop, width, navigationHeight});
+        const int top = context.window->design().clientTwips().height() - navigationBottomMargin;
+        b.insert(QLatin1String("rect"), QJsonArray{right - width, top, width, navigationHeight});
         b.insert(QLatin1String("back"), QJsonArray{255, 255, 255});
         if (!b.contains(QLatin1String("font")))
             b.insert(QLatin1String("font"), QJsonObject{{QStringLiteral("size"), arrow ? 12 : 11.25}, {QStringLiteral("bold"), arrow}});
