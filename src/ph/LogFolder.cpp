@@ -51,7 +51,8 @@ QString LogFolder::refusal(const QString &name)
 QString LogFolder::existingLogFile(const QString &name) const
 {
     const QString wanted = name + extension;
-    const QStringList files = QDir(m_folder).entryList(QDir::Files | QDir::Hidden);
+    // A link could lead out of the folder; logs are plain files in it.
+    const QStringList files = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     if (files.contains(wanted, Qt::CaseSensitive))
         return wanted;
     for (const QString &file : files) {
