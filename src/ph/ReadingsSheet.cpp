@@ -1,9 +1,11 @@
 #include "ReadingsSheet.h"
 
+#include "DeleteLogDialog.h"
 #include "MessageBox.h"
 #include "PageNavigator.h"
 #include "PageWindow.h"
 #include "ReadingEvaluation.h"
+#include "SaveLogDialog.h"
 #include "SectionBar.h"
 #include "WindowPrinter.h"
 
@@ -20,8 +22,6 @@
 namespace halvora::ph {
 
 namespace {
-const QString saveDialog = QStringLiteral("frmTestingSaveLog");
-const QString deleteDialog = QStringLiteral("frmTestingDeleteLog");
 const QString previousPage = QStringLiteral("frmTesting3");
 } // namespace
 
@@ -71,8 +71,8 @@ ReadingsSheet::ReadingsSheet(PageWindow &page, PageNavigator &navigator)
         if (auto *button = page.control<QPushButton>(QString::fromLatin1(name)))
             connect(button, &QPushButton::clicked, &page, [&navigator, target] { navigator.openPage(target); });
     };
-    onClickOpen("cmdSave", saveDialog);
-    onClickOpen("cmdDeleteLog", deleteDialog);
+    onClickOpen("cmdSave", SaveLogDialog::pageId);
+    onClickOpen("cmdDeleteLog", DeleteLogDialog::pageId);
     if (auto *back = page.control<QPushButton>(QStringLiteral("cmdTesting4"))) {
         connect(back, &QPushButton::clicked, &page, [&navigator] { navigator.replacePage(previousPage, pageId); });
     }
@@ -99,8 +99,8 @@ ReadingsSheet::ReadingsSheet(PageWindow &page, PageNavigator &navigator)
     }
     // The dialogs work on this sheet's boxes; they go when it goes.
     connect(&page, &PageWindow::closing, &navigator, [&navigator] {
-        navigator.closePage(saveDialog);
-        navigator.closePage(deleteDialog);
+        navigator.closePage(SaveLogDialog::pageId);
+        navigator.closePage(DeleteLogDialog::pageId);
     });
 
     // Opening the sheet: today's date, empty readings, the saved logs.
