@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "PageNavigator.h"
 #include "PageTimings.h"
+#include "ph/ReadingEvaluation.h"
 #include "Shell.h"
 #include "Startup.h"
 
@@ -65,6 +66,26 @@ QJsonObject timeStart(const QString &mode, const QString &folder, int rounds)
     return bench::summarize(times);
 }
 
+// EvaluateReadings over a spread of days, in microseconds per call.
+QJsonObject timeEvaluation(int calls)
+{
+    const QLocale c(QLocale::C);
+    QVector<ph::DailyReadings> days;
+    for (int i = 0; i < 64; ++i) {
+        ph::DailyReadings day;
+        for (int r = 0; r < ph::readingCount; ++r)
+            day[r] = (i + r) % 7 == 0 ? QString() : QString::number(5.0 + ((i * 7 + r * 3) % 40) / 10.0, 'f', 1);
+        days.append(day);
+    }
+    qsizetype characters = 0;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < calls; ++i)
+        characters += ph::ReadingEvaluation::evaluate(days.at(i % days.size()), c).comments.size();
+    const double micros = timer.nsecsElapsed() / 1e3 / calls;
+    return {{"calls", calls}, {"microseconds_per_call", micros}, {"characters_out", double(characters)}};
+}
+
 void copyProgramFolder(const QString &to)
 {
     const QDir built(QStringLiteral(HALVORA_PROGRAM_DIR));
@@ -104,6 +125,7 @@ int main(int argc, char *argv[])
                               ? QJsonObject{{"page", rescalePage}, {"note", "content pages not registered"}}
                               : bench::measureRescale(*navigator, rescalePage, 40));
     out.insert("memory", bench::measureMemory(*navigator, 30, 10));
+    out.insert("evaluate_readings", timeEvaluation(200000));
 #ifdef HALVORA_BENCH_RTF
     out.insert("rtf", bench::measureRtfThroughput(20));
 #endif
