@@ -3,7 +3,6 @@
 #include "PageWindow.h"
 #include "TestProgram.h"
 #include "WindowPrinter.h"
-#include "pages/ContentPages.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -268,7 +267,8 @@ private slots:
         m_program.navigator()->openPage("frmCoffeeEnema2");
         WindowPrinter::setFailing(true);
         QVERIFY(m_program.click("frmCoffeeEnema2", "cmdPrint"));
-        QCOMPARE(halvora::MessageBox::takeRecorded(), QStringList{halvora::pages::printFailed});
+        QCOMPARE(halvora::MessageBox::takeRecorded(),
+                 QStringList{"This page could not be printed; please check the printer."});
         QCOMPARE(m_program.navigator()->openPages(), QStringList{"frmCoffeeEnema2"});
     }
 
