@@ -5,7 +5,6 @@
 #include "PageWindow.h"
 #include "SettingsWindow.h"
 #include "drugs/DrugPages.h"
-#include "pages/ContentPages.h"
 #include "ph/PhPages.h"
 #include "support/SupportPages.h"
 
@@ -16,7 +15,6 @@ QWidget *start(const QString &programFolder)
     auto *navigator = new PageNavigator(ProgramFolder(programFolder));
     navigator->registerDesigns();
     SettingsWindow::registerWith(*navigator);
-    pages::registerPages(*navigator);
     drugs::registerPages(*navigator);
     ph::registerPages(*navigator);
     support::registerPages(*navigator);

@@ -218,9 +218,7 @@ void PageNavigator::printPage(PageWindow *page)
     const QString topic = page->design().json().value(QLatin1String("printTitle")).toString();
     if (!topic.isEmpty())
         page->setWindowTitle(QStringLiteral("%1 (%2)").arg(topic, publisherNotice));
-    if (m_print)
-        m_print(*page);
-    else if (!WindowPrinter::print(page))
+    if (!WindowPrinter::print(page))
         MessageBox::show(page, tr("This page could not be printed; please check the printer."));
 }
 

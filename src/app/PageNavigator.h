@@ -25,7 +25,6 @@ public:
     // Code a page runs after its common load steps: wiring its controls and
     // its own load work.
     using Behaviour = std::function<void(PageWindow &)>;
-    using PrintHandler = std::function<void(PageWindow &)>;
 
     explicit PageNavigator(ProgramFolder folder, QObject *parent = nullptr);
     ~PageNavigator() override;
@@ -50,7 +49,6 @@ public:
     void closePage(const QString &pageId);
     void closePageSet(const QString &pageId, const QStringList &others);
     void printPage(PageWindow *page);
-    void setPrintHandler(PrintHandler handler) { m_print = std::move(handler); }
 
     // Ends the program: every window goes without its closing steps.
     void endProgram();
@@ -78,7 +76,6 @@ private:
     QHash<QString, QList<Behaviour>> m_behaviours;
     QHash<QString, QPointer<PageWindow>> m_open;
     QPointer<PageWindow> m_mainMenu;
-    PrintHandler m_print;
     bool m_ending = false;
 };
 
