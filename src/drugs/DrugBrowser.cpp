@@ -116,12 +116,14 @@ void DrugBrowser::connectList()
         if (m_list->row(item) == m_selectedAtPress)
             chooseSelected();
     });
-    m_list->viewport()->installEventFilter(this);
+    // Kept, so the filter never asks a list that is being destroyed for its viewport.
+    m_listViewport = m_list->viewport();
+    m_listViewport->installEventFilter(this);
 }
 
 bool DrugBrowser::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_list && watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::MouseButtonPress && m_list && watched == m_listViewport) {
         const auto selected = m_list->selectedItems();
         m_selectedAtPress = selected.isEmpty() ? -1 : m_list->row(selected.first());
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QDataWidgetMapper;
@@ -46,6 +47,7 @@ private:
     DrugDatabase *m_database = nullptr;
     QDataWidgetMapper *m_mapper = nullptr;
     QListWidget *m_list = nullptr;
+    QPointer<QWidget> m_listViewport;
     int m_selectedAtPress = -1;
 };
 
