@@ -15,13 +15,6 @@ using halvora::PageWindow;
 
 namespace {
 
-const QByteArray rtfSetting(const char *digit)
-{
-    return QByteArray("{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss MS Sans Serif;}}\r\n"
-                      "\\viewkind4\\uc1\\pard\\f0\\fs17 ")
-        + digit + "\r\n\\par }";
-}
-
 void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -119,11 +112,11 @@ private slots:
         QTest::addColumn<bool>("pagesMaximized");
 
         QTest::newRow("no setting file") << QByteArray() << QString() << true;
-        QTest::newRow("0") << rtfSetting("0") << "Screen.txt" << false;
-        QTest::newRow("2") << rtfSetting("2") << "Screen.txt" << true;
-        QTest::newRow("not a number") << rtfSetting("big") << "Screen.txt" << true;
-        QTest::newRow("1 keeps the design state") << rtfSetting("1") << "Screen.txt" << true;
-        QTest::newRow("lower-case name is not the setting") << rtfSetting("0") << "screen.txt" << true;
+        QTest::newRow("0") << TestProgram::settingFile("0") << "Screen.txt" << false;
+        QTest::newRow("2") << TestProgram::settingFile("2") << "Screen.txt" << true;
+        QTest::newRow("not a number") << TestProgram::settingFile("big") << "Screen.txt" << true;
+        QTest::newRow("1 keeps the design state") << TestProgram::settingFile("1") << "Screen.txt" << true;
+        QTest::newRow("lower-case name is not the setting") << TestProgram::settingFile("0") << "screen.txt" << true;
         QTest::newRow("not rich text") << QByteArray("0") << "Screen.txt" << true;
         QTest::newRow("empty file") << QByteArray() << "Screen.txt" << true;
     }
@@ -235,7 +228,7 @@ private slots:
     void mainMenuContentRescales()
     {
         TestProgram program;
-        program.writeFile("Screen.txt", rtfSetting("0"));
+        program.writeFile("Screen.txt", TestProgram::settingFile("0"));
         QWidget *menu = program.start();
         QWidget *button = program.control("frmAAMenu", "cmdCancer");
         QCOMPARE(button->width(), 186); // 2790 twips

@@ -19,13 +19,6 @@ const QStringList chain = {
     "frmCancerCauses94", "frmCancerCauses95", "frmCancerCauses96", "frmCancerCauses97",
 };
 
-QByteArray rtfSetting(const char *digit)
-{
-    return QByteArray("{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss MS Sans Serif;}}\r\n"
-                      "\\viewkind4\\uc1\\pard\\f0\\fs17 ")
-        + digit + "\r\n\\par }";
-}
-
 bool centredOnScreen(const QWidget *window)
 {
     const QPoint offset = window->frameGeometry().center() - window->screen()->availableGeometry().center();
@@ -92,8 +85,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("setting");
         QTest::addColumn<bool>("neighboursMaximized");
-        QTest::newRow("normal windows") << rtfSetting("0") << false;
-        QTest::newRow("maximized windows") << rtfSetting("2") << true;
+        QTest::newRow("normal windows") << TestProgram::settingFile("0") << false;
+        QTest::newRow("maximized windows") << TestProgram::settingFile("2") << true;
     }
     void page13OpensCentredWhateverTheSetting()
     {

@@ -16,13 +16,6 @@ using halvora::PageWindow;
 
 namespace {
 
-const QByteArray rtfSetting(const char *digit)
-{
-    return QByteArray("{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss MS Sans Serif;}}\r\n"
-                      "\\viewkind4\\uc1\\pard\\f0\\fs17 ")
-        + digit + "\r\n\\par }";
-}
-
 QString canonical(const QString &path)
 {
     return QFileInfo(path).canonicalFilePath();
@@ -197,7 +190,7 @@ private slots:
         QFETCH(bool, maximized);
         QFETCH(bool, setsWorkingFolder);
         QFETCH(bool, centred);
-        m_program.writeFile("Screen.txt", rtfSetting("0"));
+        m_program.writeFile("Screen.txt", TestProgram::settingFile("0"));
         QVERIFY(m_program.start());
         QTemporaryDir elsewhere;
         QVERIFY(QDir::setCurrent(elsewhere.path()));

@@ -11,13 +11,6 @@ namespace {
 const QString newsIndex = QStringLiteral("frmNewsIndex");
 const QString causesIndex = QStringLiteral("frmCancerCausesIndex");
 
-QByteArray rtfSetting(const char *digit)
-{
-    return QByteArray("{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss MS Sans Serif;}}\r\n"
-                      "\\viewkind4\\uc1\\pard\\f0\\fs17 ")
-        + digit + "\r\n\\par }";
-}
-
 } // namespace
 
 class TestNewsIndex : public QObject
@@ -76,8 +69,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("setting");
         QTest::addColumn<bool>("maximized");
-        QTest::newRow("normal windows") << rtfSetting("0") << false;
-        QTest::newRow("maximized windows") << rtfSetting("2") << true;
+        QTest::newRow("normal windows") << TestProgram::settingFile("0") << false;
+        QTest::newRow("maximized windows") << TestProgram::settingFile("2") << true;
     }
     void indexKeepsItsCaptionAndFollowsTheSetting()
     {

@@ -32,6 +32,13 @@ TestProgram::~TestProgram()
     stop();
 }
 
+QByteArray TestProgram::settingFile(const char *digit)
+{
+    return QByteArray("{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss MS Sans Serif;}}\r\n"
+                      "\\viewkind4\\uc1\\pard\\f0\\fs17 ")
+        + digit + "\r\n\\par }";
+}
+
 void TestProgram::writeFile(const QString &name, const QByteArray &bytes) const
 {
     QFile file(m_dir.filePath(name));

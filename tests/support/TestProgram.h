@@ -18,6 +18,9 @@ public:
     TestProgram();
     ~TestProgram();
 
+    // A setting file as the settings window writes it, holding this digit.
+    static QByteArray settingFile(const char *digit);
+
     QString folder() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
     void writeFile(const QString &name, const QByteArray &bytes) const;
