@@ -64,10 +64,6 @@ void DrugBrowser::bindBoxes()
         QWidget *box = m_page.control(field.box);
         if (!box)
             continue;
-        // The names are centred in their boxes, which the page builder does
-        // not do for text boxes.
-        if (auto *line = qobject_cast<QLineEdit *>(box); line && field.column.startsWith(QLatin1String("DrugName")))
-            line->setAlignment(Qt::AlignCenter);
         if (m_mapper)
             m_mapper->addMapping(box, m_database->model()->fieldIndex(field.column));
         // Boxes whose edits could go nowhere do not take any.
