@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -51,6 +52,26 @@ private slots:
         QVERIFY(halvora::MessageBox::takeRecorded().isEmpty());
         // The file is left as it was.
         QCOMPARE(program.readFile("Screen.txt"), content);
+    }
+
+    void severalMegabyteLogOpensWhole()
+    {
+        TestProgram program;
+        QByteArray log;
+        for (int i = 0; log.size() < 5 * 1024 * 1024; ++i)
+            log += QByteArray::number(i % 28 + 1) + " Nov 2026    1.Urine 6.4    1.Saliva 6.8    2.Saliva 7.0"
+                   "    2.Urine 6.6    3.Urine 6.8    4.Urine 7.0\r\n";
+        program.writeFile("Big.log", log);
+        program.writeFile("LogNames.txt", "Big\r\n");
+        program.start();
+        QVERIFY(program.navigator()->openPage("frmTesting5"));
+        auto *list = qobject_cast<QListWidget *>(program.control("frmTesting5", "lstLogNames"));
+        QVERIFY(list);
+        QCOMPARE(list->count(), 1);
+        list->setCurrentRow(0);
+        QCOMPARE(program.control("frmTesting5", "txtLog")->property("text").toString().toLatin1(), log);
+        QCOMPARE(program.readFile("Big.log"), log);
+        QVERIFY(halvora::MessageBox::takeRecorded().isEmpty());
     }
 
     // Permissions do not stop the superuser; the test script runs this case
