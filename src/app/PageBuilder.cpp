@@ -341,11 +341,11 @@ QWidget *PageBuilder::createControl(const QJsonObject &c, QWidget *parent, Conte
         context.scaling->track(w);
     createControls(c.value(QLatin1String("children")).toArray(), w, context);
     connectOperation(w, c, context);
-    checkTextFits(w, c, context);
+    checkTextFits(w, context);
     return w;
 }
 
-void PageBuilder::checkTextFits(QWidget *control, const QJsonObject &c, Context &context) const
+void PageBuilder::checkTextFits(QWidget *control, Context &context) const
 {
     auto *label = qobject_cast<QLabel *>(control);
     const QSize client = twips::toPixels(context.window->design().clientTwips());
@@ -363,7 +363,6 @@ void PageBuilder::checkTextFits(QWidget *control, const QJsonObject &c, Context 
                                           .arg(control->objectName())
                                           .arg(needed)
                                           .arg(r.height()));
-    Q_UNUSED(c)
 }
 
 void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &context) const

@@ -32,7 +32,7 @@ private:
     void layoutFlow(const QJsonObject &flow, QWidget *parent, Context &context) const;
     void addNavigationRow(const QJsonArray &buttons, QWidget *parent, Context &context) const;
     void connectOperation(QWidget *control, const QJsonObject &c, Context &context) const;
-    void checkTextFits(QWidget *control, const QJsonObject &c, Context &context) const;
+    void checkTextFits(QWidget *control, Context &context) const;
 
     PageNavigator &m_navigator;
 };
