@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 #include "PageNavigator.h"
 #include "PageWindow.h"
+#include "SafeFile.h"
 #include "ScreenMode.h"
 #include "Shell.h"
 #include "rtf/RtfWriter.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextEdit>
 
 namespace halvora {
@@ -18,19 +18,6 @@ namespace halvora {
 namespace {
 
 const QString pageId = QStringLiteral("frmSettings");
-
-// Writes the holder's document as the setting file, replacing the old one in
-// one step, so a failed write never leaves an empty or half-written setting.
-QString saveSetting(QTextEdit *holder, const ProgramFolder &folder)
-{
-    QSaveFile file(folder.filePath(QStringLiteral("Screen.txt")));
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(RtfWriter::write(*holder->document()));
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
 
 void chooseMode(PageNavigator &navigator, PageWindow &settings, const QString &digit, bool maximized, const QString &message)
 {
@@ -41,7 +28,9 @@ void chooseMode(PageNavigator &navigator, PageWindow &settings, const QString &d
         font.setPointSizeF(8.5);
         holder->document()->setDefaultFont(font);
         holder->setPlainText(digit);
-        const QString error = saveSetting(holder, navigator.programFolder());
+        // Replaced in one step, so a failed write never leaves an empty or half-written setting.
+        const QString error = replaceFile(navigator.programFolder().filePath(QStringLiteral("Screen.txt")),
+                                          RtfWriter::write(*holder->document()));
         if (!error.isEmpty())
             MessageBox::show(&settings, QStringLiteral("The screen setting could not be saved in the program folder (%1), "
                                                        "so it applies only until the program ends.")

@@ -1,11 +1,11 @@
 #include "LogFolder.h"
 
 #include "LogRecord.h"
+#include "SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace halvora::ph {
 
@@ -94,13 +94,7 @@ QString LogFolder::addToIndex(const QString &name) const
     if (!line)
         return QStringLiteral("the name cannot be written");
     bytes += *line + crLf;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(bytes);
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return replaceFile(path, bytes);
 }
 
 QString LogFolder::writeIndex(const QStringList &names) const
@@ -112,13 +106,7 @@ QString LogFolder::writeIndex(const QStringList &names) const
             return QStringLiteral("the name %1 cannot be written").arg(name);
         bytes += *line + crLf;
     }
-    QSaveFile file(QDir(m_folder).filePath(indexFileName));
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(bytes);
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return replaceFile(QDir(m_folder).filePath(indexFileName), bytes);
 }
 
 QString LogFolder::appendToLog(const QString &fileName, const QByteArray &bytes) const

@@ -3,6 +3,7 @@
 #include "Mailboxes.h"
 #include "MessageBox.h"
 #include "PageWindow.h"
+#include "SafeFile.h"
 #include "Shell.h"
 #include "SupportMessage.h"
 
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QUrl>
 
@@ -21,22 +21,6 @@ namespace halvora::support {
 namespace {
 
 const QString formName = QStringLiteral("txtSupport");
-
-// Replaces the file in one step: a failed write leaves the earlier file as it was.
-QString writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
 
 void setText(const PageWindow &page, const QString &name, const QString &text)
 {
@@ -90,7 +74,7 @@ void SupportWindow::send()
         return;
     const QString path = m_folder.filePath(messageFileName);
     const SupportMessage message(mailbox::support, form->toPlainText());
-    const QString error = writeWhole(path, message.bytes());
+    const QString error = replaceFile(path, message.bytes());
     if (!error.isEmpty()) {
         MessageBox::show(&m_page, QStringLiteral("The support message could not be saved as %1 (%2), so it was not passed "
                                                  "to your e-mail program; you can still copy the form into an e-mail yourself.")
