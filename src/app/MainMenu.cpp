@@ -2,11 +2,11 @@
 
 #include "PageNavigator.h"
 #include "PageWindow.h"
+#include "SafeFile.h"
 #include "ScreenMode.h"
 #include "rtf/RtfReader.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -17,8 +17,6 @@ namespace halvora {
 namespace {
 
 const QString settingsFileName = QStringLiteral("Screen.txt");
-// A setting file is a few hundred bytes; anything this large is not one.
-constexpr qint64 largestSettingsFile = 1 << 20;
 
 // The five toolbar windows exclude one another when opened from the toolbar.
 const QStringList toolbarWindows = {QStringLiteral("frmDisclaimer"), QStringLiteral("frmAboutBox"),
@@ -40,14 +38,14 @@ void readSetting(PageWindow &menu, const ProgramFolder &folder)
     const QStringList names = QDir(folder.path()).entryList(QDir::Files);
     if (!names.contains(settingsFileName, Qt::CaseSensitive))
         return;
-    QFile file(folder.filePath(settingsFileName));
-    if (file.size() > largestSettingsFile || !file.open(QIODevice::ReadOnly))
+    const BoundedRead file = readBounded(folder.filePath(settingsFileName), FileLimit::settings);
+    if (!file.ok())
         return;
     auto *holder = menu.control<QTextEdit>(QStringLiteral("rtfScreen"));
     if (!holder)
         return;
     QTextDocument read;
-    if (!RtfReader::read(file.readAll(), &read).ok)
+    if (!RtfReader::read(file.bytes, &read).ok)
         return;
     holder->setPlainText(read.toPlainText());
 }

@@ -26,10 +26,12 @@ bool deleteLog(PageWindow &dialog, PageNavigator &navigator, const QString &type
     }
     // Which entries name this log is known only while its file exists.
     const QList<int> rows = sheet ? sheet->rowsOfLogFile(file) : QList<int>();
+    // An index that cannot be used (too large to be ours, or unreadable) is never rewritten.
+    QString indexProblem;
+    const auto index = logs.readIndex(&indexProblem);
     QStringList remaining;
-    if (!sheet) {
-        const QStringList names = logs.readIndex();
-        for (const QString &entry : names) {
+    if (!sheet && index) {
+        for (const QString &entry : *index) {
             if (logs.existingLogFile(LogFolder::logName(entry)) != file)
                 remaining.append(entry);
         }
@@ -44,6 +46,11 @@ bool deleteLog(PageWindow &dialog, PageNavigator &navigator, const QString &type
         if (!rows.isEmpty())
             sheet->setCommentText(QString());
         remaining = sheet->logNames();
+    }
+    if (!index) {
+        if (!indexProblem.isEmpty())
+            MessageBox::show(&dialog, QStringLiteral("The log %1 was deleted. %2").arg(logName, indexProblem));
+        return true;
     }
     if (const QString error = logs.writeIndex(remaining); !error.isEmpty()) {
         MessageBox::show(&dialog, QStringLiteral("The log %1 was deleted, but the list of logs (%2) could not be updated (%3).")

@@ -62,14 +62,24 @@ QString LogFolder::existingLogFile(const QString &name) const
     return {};
 }
 
-QStringList LogFolder::readIndex() const
+std::optional<QStringList> LogFolder::readIndex(QString *problem) const
 {
-    QFile file(QDir(m_folder).filePath(indexFileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = LogRecord::decode(file.readAll());
+    const BoundedRead file = readBounded(QDir(m_folder).filePath(indexFileName), FileLimit::logIndex);
+    switch (file.status) {
+    case BoundedRead::Status::Missing:
+        return QStringList();
+    case BoundedRead::Status::Unreadable:
+        return std::nullopt;
+    case BoundedRead::Status::TooLarge:
+        if (problem)
+            *problem = tooLargeSentence(indexFileName);
+        return std::nullopt;
+    case BoundedRead::Status::Read:
+        break;
+    }
+    QString text = LogRecord::decode(file.bytes);
     if (text.isEmpty())
-        return {};
+        return QStringList();
     // Every line is an entry, empty ones included; the last line end closes the last entry.
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (text.endsWith(QLatin1Char('\n')))
@@ -80,16 +90,14 @@ QStringList LogFolder::readIndex() const
 QString LogFolder::addToIndex(const QString &name) const
 {
     const QString path = QDir(m_folder).filePath(indexFileName);
-    QByteArray bytes;
-    QFile old(path);
-    if (old.exists()) {
-        if (!old.open(QIODevice::ReadOnly))
-            return old.errorString();
-        bytes = old.readAll();
-        old.close();
-        if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
-            bytes += crLf;
-    }
+    const BoundedRead old = readBounded(path, FileLimit::logIndex);
+    if (old.status == BoundedRead::Status::TooLarge)
+        return tooLargeSentence(indexFileName);
+    if (old.status == BoundedRead::Status::Unreadable)
+        return QStringLiteral("%1 cannot be read").arg(indexFileName);
+    QByteArray bytes = old.bytes;
+    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+        bytes += crLf;
     const auto line = LogRecord::encode(name);
     if (!line)
         return QStringLiteral("the name cannot be written");
@@ -150,12 +158,16 @@ QString LogFolder::deleteLog(const QString &fileName) const
     return {};
 }
 
-std::optional<QString> LogFolder::readLog(const QString &fileName) const
+std::optional<QString> LogFolder::readLog(const QString &fileName, QString *problem) const
 {
-    QFile file(QDir(m_folder).filePath(fileName));
-    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (fileName.isEmpty())
         return std::nullopt;
-    return LogRecord::decode(file.readAll());
+    const BoundedRead file = readBounded(QDir(m_folder).filePath(fileName), FileLimit::log);
+    if (file.status == BoundedRead::Status::TooLarge && problem)
+        *problem = tooLargeSentence(fileName);
+    if (!file.ok())
+        return std::nullopt;
+    return LogRecord::decode(file.bytes);
 }
 
 } // namespace halvora::ph

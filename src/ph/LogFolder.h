@@ -32,8 +32,12 @@ public:
     // The name of the log a file holds.
     static QString nameOfFile(const QString &fileName) { return fileName.chopped(extension.size()); }
 
-    // The index's names in file order; empty when there is no index.
-    QStringList readIndex() const;
+    // The index's names in file order; empty when there is no index. Nothing
+    // when the index exists but cannot be used (too large to be the program's
+    // own, or unreadable): then it must not be rewritten either, and
+    // *problem, if given, holds a sentence for the reader (empty when the
+    // index was merely unreadable).
+    std::optional<QStringList> readIndex(QString *problem = nullptr) const;
     // Adds a name as the last line of the index, creating it if need be; the
     // index is replaced in one step, so a failure leaves it as it was.
     // Returns an error text, empty on success.
@@ -46,8 +50,9 @@ public:
     // Creates a new log holding the bytes; on failure no file is left behind.
     QString createLog(const QString &fileName, const QByteArray &bytes) const;
     QString deleteLog(const QString &fileName) const;
-    // The whole text of a log, or nothing when it cannot be read.
-    std::optional<QString> readLog(const QString &fileName) const;
+    // The whole text of a log, or nothing when it cannot be read; a log too
+    // large to be the program's own is not read and *problem says so.
+    std::optional<QString> readLog(const QString &fileName, QString *problem = nullptr) const;
 
 private:
     QString m_folder;

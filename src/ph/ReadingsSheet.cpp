@@ -240,7 +240,14 @@ void ReadingsSheet::openSelectedLogs()
         if (m_logName)
             m_logName->setText(item->text());
         const QString file = m_logs.existingLogFile(LogFolder::logName(item->text()));
-        setCommentText(m_logs.readLog(file).value_or(QString()));
+        QString problem;
+        const auto text = m_logs.readLog(file, &problem);
+        if (!problem.isEmpty()) {
+            // Not one of ours: the comment area keeps what it shows.
+            MessageBox::show(&m_page, problem);
+            continue;
+        }
+        setCommentText(text.value_or(QString()));
     }
 }
 
@@ -250,7 +257,10 @@ void ReadingsSheet::fillLogList()
         return;
     const QSignalBlocker blocker(m_logList);
     m_logList->clear();
-    m_logList->addItems(m_logs.readIndex());
+    QString problem;
+    m_logList->addItems(m_logs.readIndex(&problem).value_or(QStringList()));
+    if (!problem.isEmpty())
+        MessageBox::show(&m_page, problem);
 }
 
 } // namespace halvora::ph

@@ -55,7 +55,13 @@ QString save(PageWindow &dialog, PageNavigator &navigator, const QString &typed)
     auto listed = [&name](const QStringList &names) {
         return names.contains(name, Qt::CaseInsensitive);
     };
-    if (!listed(logs.readIndex())) {
+    QString indexProblem;
+    const auto index = logs.readIndex(&indexProblem);
+    if (!index && !indexProblem.isEmpty()) {
+        // The log is saved; an index that is not the program's own is left as it is.
+        MessageBox::show(&dialog, QStringLiteral("The log %1 was saved, but it was not added to the list of logs. %2")
+                                      .arg(name, indexProblem));
+    } else if (!index || !listed(*index)) {
         if (const QString error = logs.addToIndex(name); !error.isEmpty()) {
             // A log missing from the index could never be chosen: take it back.
             logs.deleteLog(file);

@@ -1,5 +1,6 @@
 #include "SafeFile.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 namespace halvora {
@@ -17,6 +18,44 @@ QString replaceFile(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return file.errorString();
     return {};
+}
+
+BoundedRead readBounded(const QString &path, qint64 limit)
+{
+    BoundedRead result;
+    QFile file(path);
+    if (!file.exists())
+        return result;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = BoundedRead::Status::Unreadable;
+        return result;
+    }
+    // The size a file reports is checked first so that a huge file costs
+    // nothing; reading one byte past the limit also catches files whose
+    // size is not known in advance.
+    if (file.size() > limit) {
+        result.status = BoundedRead::Status::TooLarge;
+        return result;
+    }
+    QByteArray bytes = file.read(limit + 1);
+    if (bytes.size() > limit) {
+        result.status = BoundedRead::Status::TooLarge;
+        return result;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        result.status = BoundedRead::Status::Unreadable;
+        return result;
+    }
+    result.status = BoundedRead::Status::Read;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+QString tooLargeSentence(const QString &fileName)
+{
+    return QStringLiteral("The file %1 is too large to be one of this program's own files, so it was not read "
+                          "and is left as it is.")
+        .arg(fileName);
 }
 
 } // namespace halvora
