@@ -5,6 +5,7 @@
 #include "PageWindow.h"
 #include "SettingsWindow.h"
 #include "drugs/DrugPages.h"
+#include "encyclopedias/EncyclopediaPages.h"
 #include "ph/PhPages.h"
 #include "support/SupportPages.h"
 
@@ -15,6 +16,7 @@ QWidget *start(const QString &programFolder)
     auto *navigator = new PageNavigator(ProgramFolder(programFolder));
     navigator->registerDesigns();
     SettingsWindow::registerWith(*navigator);
+    encyclopedias::registerPages(*navigator);
     drugs::registerPages(*navigator);
     ph::registerPages(*navigator);
     support::registerPages(*navigator);
