@@ -15,11 +15,14 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QtMath>
 
 namespace halvora {
 
@@ -122,6 +125,44 @@ int wrappedHeight(const QFont &font, const QString &text, int widthPixels, Qt::A
 {
     const QFontMetrics fm(font);
     return fm.boundingRect(QRect(0, 0, widthPixels, 1 << 20), int(align) | Qt::TextWordWrap, text).height();
+}
+
+// The verdicts an evidence box may give, worded as the book words them.
+const QJsonObject &evidenceVerdicts()
+{
+    static const QJsonObject verdicts = [] {
+        QFile file(QStringLiteral(":/evidence/verdicts.json"));
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+    }();
+    return verdicts;
+}
+
+// The evidence box's text as rich text, every field escaped; empty with
+// *problem set when a field is missing or the verdict is not one of the scale.
+QString evidenceHtml(const QJsonObject &e, QString *problem)
+{
+    static const char *const fields[] = {"what", "claims", "verdict", "finding", "risks", "talk", "sources", "reviewed"};
+    for (const char *field : fields) {
+        if (e.value(QLatin1String(field)).toString().trimmed().isEmpty()) {
+            *problem = QStringLiteral("evidence box: \"%1\" is missing").arg(QLatin1String(field));
+            return {};
+        }
+    }
+    const QString verdict = evidenceVerdicts().value(e.value(QLatin1String("verdict")).toString()).toString();
+    if (verdict.isEmpty()) {
+        *problem = QStringLiteral("evidence box: unknown verdict \"%1\"").arg(e.value(QLatin1String("verdict")).toString());
+        return {};
+    }
+    auto field = [&e](const char *key) { return e.value(QLatin1String(key)).toString().toHtmlEscaped(); };
+    return QStringLiteral("<b style=\"color:#004000\">At a glance</b><br>"
+                          "<b>What it is:</b> %1<br>"
+                          "<b>What is claimed:</b> %2<br>"
+                          "<b>The evidence:</b> <b style=\"color:#800000\">%3.</b> %4<br>"
+                          "<b>Risks:</b> %5<br>"
+                          "<b>%6</b><br>"
+                          "<i>Sources: %7. Last reviewed: %8.</i>")
+        .arg(field("what"), field("claims"), verdict.toHtmlEscaped(), field("finding"), field("risks"), field("talk"),
+             field("sources"), field("reviewed"));
 }
 
 bool loadDocument(QTextEdit *box, const QJsonObject &c)
@@ -412,6 +453,11 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
             y += h + (space >= 0 ? space : 120);
             continue;
         }
+        if (block.contains(QLatin1String("evidence"))) {
+            y += addEvidenceBox(block.value(QLatin1String("evidence")).toObject(), QRect(area.left(), y, area.width(), 0), parent, context);
+            y += space >= 0 ? space : 150;
+            continue;
+        }
         if (block.contains(QLatin1String("rule"))) {
             block.insert(QLatin1String("type"), QStringLiteral("line"));
             block.insert(QLatin1String("from"), QJsonArray{area.left(), y + 45});
@@ -440,6 +486,41 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
     }
     if (y > area.bottom() + 1 + 90) // the last block's spacing may run into the margin
         context.window->addDiagnostic(QStringLiteral("text flow overflows its area by %1 twips").arg(y - area.bottom() - 1 - 90));
+}
+
+int PageBuilder::addEvidenceBox(const QJsonObject &evidence, const QRect &place, QWidget *parent, Context &context) const
+{
+    QString problem;
+    const QString html = evidenceHtml(evidence, &problem);
+    if (html.isEmpty()) {
+        context.window->addDiagnostic(problem);
+        return 0;
+    }
+    // A tinted panel whose height follows its text at the design width.
+    constexpr int padding = 6; // pixels inside the border
+    QFont font(defaultFamily);
+    font.setPixelSize(twips::fontPixels(10.5));
+    QTextDocument measure;
+    measure.setDocumentMargin(0);
+    measure.setDefaultFont(font);
+    measure.setHtml(html);
+    measure.setTextWidth(twips::toPixels(place.width()) - 2 * padding - 2);
+    const int heightPixels = qCeil(measure.size().height()) + 2 * padding + 2;
+
+    auto *box = new QLabel(parent);
+    box->setObjectName(QStringLiteral("lblEvidence"));
+    box->setTextFormat(Qt::RichText);
+    box->setWordWrap(true);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setText(html);
+    box->setFont(font);
+    box->setMargin(padding);
+    box->setStyleSheet(QStringLiteral("QLabel { background-color: #f1f5e1; color: #1a1a1a; border: 1px solid #808000; }"));
+    box->setGeometry(twips::toPixels(QRect(place.left(), place.top(), place.width(), 0)).adjusted(0, 0, 0, heightPixels));
+    box->setAccessibleName(QStringLiteral("At a glance"));
+    if (context.scaling)
+        context.scaling->track(box);
+    return heightPixels * twips::perPixel;
 }
 
 void PageBuilder::addNavigationRow(const QJsonArray &buttons, QWidget *parent, Context &context) const
