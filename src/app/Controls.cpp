@@ -70,6 +70,8 @@ PictureBox::PictureBox(const QString &resource, bool border, QWidget *parent)
     , m_renderer(new QSvgRenderer(resource, this))
     , m_border(border)
 {
+    // The box keeps the picture's shape (the scaling grows it by one factor),
+    // so the drawing fills the box as designed.
     m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
 }
 

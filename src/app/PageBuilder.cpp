@@ -391,7 +391,7 @@ QWidget *PageBuilder::createControl(const QJsonObject &c, QWidget *parent, Conte
     if (!c.value(QLatin1String("visible")).toBool(true))
         w->setVisible(false);
     if (context.scaling)
-        context.scaling->track(w);
+        context.scaling->track(w, type == QLatin1String("picture"));
     createControls(c.value(QLatin1String("children")).toArray(), w, context);
     connectOperation(w, c, context);
     checkTextFits(w, context);
@@ -432,6 +432,7 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
         area = QRect(articleLeft, top, articleWidth, bottom - top);
     }
     int y = area.top();
+    QList<ActiveResize::FlowBlock> placed;
     const QJsonArray blocks = flow.value(QLatin1String("blocks")).toArray();
     for (const QJsonValue &value : blocks) {
         QJsonObject block = value.toObject();
@@ -449,12 +450,14 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
             block.insert(QLatin1String("type"), QStringLiteral("picture"));
             block.insert(QLatin1String("src"), block.value(QLatin1String("picture")));
             block.insert(QLatin1String("rect"), QJsonArray{x, y, w, h});
-            createControl(block, parent, context);
+            if (QWidget *picture = createControl(block, parent, context))
+                placed.append(ActiveResize::FlowBlock{picture, {}});
             y += h + (space >= 0 ? space : 120);
             continue;
         }
         if (block.contains(QLatin1String("evidence"))) {
-            y += addEvidenceBox(block.value(QLatin1String("evidence")).toObject(), QRect(area.left(), y, area.width(), 0), parent, context);
+            y += addEvidenceBox(block.value(QLatin1String("evidence")).toObject(), QRect(area.left(), y, area.width(), 0), parent, context,
+                                placed);
             y += space >= 0 ? space : 150;
             continue;
         }
@@ -463,7 +466,8 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
             block.insert(QLatin1String("from"), QJsonArray{area.left(), y + 45});
             block.insert(QLatin1String("to"), QJsonArray{area.right() + 1, y + 45});
             block.insert(QLatin1String("color"), block.value(QLatin1String("color")).isArray() ? block.value(QLatin1String("color")) : QJsonArray{128, 128, 0});
-            createControl(block, parent, context);
+            if (QWidget *rule = createControl(block, parent, context))
+                placed.append(ActiveResize::FlowBlock{rule, {}});
             y += space >= 0 ? space : 120;
             continue;
         }
@@ -481,14 +485,21 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
             // A link's clickable area ends with its text.
             if (style.link)
                 w->resize(qMin(w->width(), QFontMetrics(font).horizontalAdvance(block.value(QLatin1String("text")).toString()) + 2), w->height());
+            placed.append({w, [](const QWidget *label, int width) {
+                               const auto *l = static_cast<const QLabel *>(label);
+                               return wrappedHeight(l->font(), l->text(), width, l->alignment()) + 1;
+                           }});
         }
         y += height + twips::perPixel + (space >= 0 ? space : style.spaceAfter);
     }
+    if (context.scaling && !placed.isEmpty())
+        context.scaling->trackFlow(twips::toPixels(area), placed);
     if (y > area.bottom() + 1 + 90) // the last block's spacing may run into the margin
         context.window->addDiagnostic(QStringLiteral("text flow overflows its area by %1 twips").arg(y - area.bottom() - 1 - 90));
 }
 
-int PageBuilder::addEvidenceBox(const QJsonObject &evidence, const QRect &place, QWidget *parent, Context &context) const
+int PageBuilder::addEvidenceBox(const QJsonObject &evidence, const QRect &place, QWidget *parent, Context &context,
+                                QList<ActiveResize::FlowBlock> &flow) const
 {
     QString problem;
     const QString html = evidenceHtml(evidence, &problem);
@@ -496,16 +507,19 @@ int PageBuilder::addEvidenceBox(const QJsonObject &evidence, const QRect &place,
         context.window->addDiagnostic(problem);
         return 0;
     }
-    // A tinted panel whose height follows its text at the design width.
+    // A tinted panel whose height follows its text.
     constexpr int padding = 6; // pixels inside the border
     QFont font(defaultFamily);
     font.setPixelSize(twips::fontPixels(10.5));
-    QTextDocument measure;
-    measure.setDocumentMargin(0);
-    measure.setDefaultFont(font);
-    measure.setHtml(html);
-    measure.setTextWidth(twips::toPixels(place.width()) - 2 * padding - 2);
-    const int heightPixels = qCeil(measure.size().height()) + 2 * padding + 2;
+    auto heightAt = [](const QWidget *panel, int width) {
+        const auto *label = static_cast<const QLabel *>(panel);
+        QTextDocument measure;
+        measure.setDocumentMargin(0);
+        measure.setDefaultFont(label->font());
+        measure.setHtml(label->text());
+        measure.setTextWidth(width - 2 * padding - 2);
+        return qCeil(measure.size().height()) + 2 * padding + 2;
+    };
 
     auto *box = new QLabel(parent);
     box->setObjectName(QStringLiteral("lblEvidence"));
@@ -514,12 +528,14 @@ int PageBuilder::addEvidenceBox(const QJsonObject &evidence, const QRect &place,
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setText(html);
     box->setFont(font);
+    const int heightPixels = heightAt(box, twips::toPixels(place.width()));
     box->setMargin(padding);
     box->setStyleSheet(QStringLiteral("QLabel { background-color: #f1f5e1; color: #1a1a1a; border: 1px solid #808000; }"));
     box->setGeometry(twips::toPixels(QRect(place.left(), place.top(), place.width(), 0)).adjusted(0, 0, 0, heightPixels));
     box->setAccessibleName(QStringLiteral("At a glance"));
     if (context.scaling)
         context.scaling->track(box);
+    flow.append({box, heightAt});
     return heightPixels * twips::perPixel;
 }
 

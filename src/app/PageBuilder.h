@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ActiveResize.h"
+
 #include <QJsonObject>
 #include <QRect>
 #include <QStringList>
@@ -35,7 +37,8 @@ private:
     QWidget *createControl(const QJsonObject &c, QWidget *parent, Context &context) const;
     void layoutFlow(const QJsonObject &flow, QWidget *parent, Context &context) const;
     // The "At a glance" panel of a therapy page; returns its height in twips.
-    int addEvidenceBox(const QJsonObject &evidence, const QRect &place, QWidget *parent, Context &context) const;
+    int addEvidenceBox(const QJsonObject &evidence, const QRect &place, QWidget *parent, Context &context,
+                       QList<ActiveResize::FlowBlock> &flow) const;
     void addNavigationRow(const QJsonArray &buttons, QWidget *parent, Context &context) const;
     void connectOperation(QWidget *control, const QJsonObject &c, Context &context) const;
     void checkTextFits(QWidget *control, Context &context) const;
