@@ -264,9 +264,42 @@ PageWindow *PageBuilder::build(const PageDesign &design) const
         layoutFlow(flow.toObject(), parent, context);
     addNavigationRow(json.value(QLatin1String("nav")).toArray(), parent, context);
 
+    checkTextKeepsClear(*window);
     if (context.scaling)
         window->setScaling(context.scaling);
     return window;
+}
+
+void PageBuilder::checkTextKeepsClear(PageWindow &window) const
+{
+    // A paragraph that fills its box to the last pixel reads as one with the
+    // text under it: wrapped text must end a little above the next label below.
+    constexpr int clearance = 3; // pixels
+    QList<QWidget *> placed;
+    for (QWidget *w : window.contentParent()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isVisibleTo(&window) && !qobject_cast<ShapeWidget *>(w) && !qobject_cast<LineWidget *>(w))
+            placed.append(w);
+    }
+    for (QWidget *w : std::as_const(placed)) {
+        auto *label = qobject_cast<QLabel *>(w);
+        if (!label || label->text().isEmpty() || label->textFormat() == Qt::RichText)
+            continue;
+        const QRect r = label->geometry();
+        const int textHeight = wrappedHeight(label->font(), label->text(), r.width() - 2 * label->frameWidth(), label->alignment());
+        if (textHeight < 2 * QFontMetrics(label->font()).lineSpacing())
+            continue; // one line: stacked captions are set close on purpose
+        const int textBottom = r.top() + label->frameWidth() + textHeight;
+        for (QWidget *other : std::as_const(placed)) {
+            auto *below = qobject_cast<QLabel *>(other);
+            if (!below || below->text().isEmpty())
+                continue;
+            const QRect o = other->geometry();
+            if (other == w || o.top() <= r.top() || o.top() > r.bottom() + clearance || o.right() < r.left() || o.left() > r.right())
+                continue;
+            if (o.top() - textBottom < clearance)
+                window.addDiagnostic(QStringLiteral("%1: its text runs into %2").arg(label->objectName(), other->objectName()));
+        }
+    }
 }
 
 QWidget *PageBuilder::addControl(PageWindow &window, const QJsonObject &control) const

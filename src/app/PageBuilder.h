@@ -42,6 +42,7 @@ private:
     void addNavigationRow(const QJsonArray &buttons, QWidget *parent, Context &context) const;
     void connectOperation(QWidget *control, const QJsonObject &c, Context &context) const;
     void checkTextFits(QWidget *control, Context &context) const;
+    void checkTextKeepsClear(PageWindow &window) const;
 
     PageNavigator &m_navigator;
 };

@@ -92,6 +92,30 @@ private slots:
         }
     }
 
+    // Two paragraphs stacked so that the first fills its box: they would read
+    // as one, and the build says so; with room between them it does not.
+    void paragraphsRunningTogetherAreReported()
+    {
+        const QString text = QString("A definition long enough to wrap onto a second line in a narrow box. ").repeated(2);
+        for (const int gap : {15, 120}) {
+            const QJsonObject json{{"id", "tstStacked"}, {"caption", "Stacked"},
+                                   {"controls", QJsonArray{QJsonObject{{"name", "lblOne"}, {"text", text}, {"rect", QJsonArray{300, 300, 3000, 0}}},
+                                                           QJsonObject{{"name", "lblTwo"}, {"text", "Next."}, {"rect", QJsonArray{300, 0, 3000, 300}}}}}};
+            // The first box is exactly as tall as its text.
+            QJsonObject design = json;
+            std::unique_ptr<halvora::PageWindow> probe(m_program.navigator()->builder().build(*PageDesign::fromJson(design)));
+            auto *one = probe->findChild<QLabel *>("lblOne");
+            const int needed = QFontMetrics(one->font()).boundingRect(QRect(0, 0, one->width(), 10000), Qt::TextWordWrap, text).height() * 15;
+            QJsonArray controls = json["controls"].toArray();
+            QJsonObject first = controls[0].toObject(), second = controls[1].toObject();
+            first["rect"] = QJsonArray{300, 300, 3000, needed};
+            second["rect"] = QJsonArray{300, 300 + needed + gap, 3000, 300};
+            design["controls"] = QJsonArray{first, second};
+            std::unique_ptr<halvora::PageWindow> window(m_program.navigator()->builder().build(*PageDesign::fromJson(design)));
+            QCOMPARE(window->diagnostics().join("\n").contains("lblOne: its text runs into lblTwo"), gap < 45);
+        }
+    }
+
     void everyDesignBuildsCleanly_data()
     {
         QTest::addColumn<QString>("pageId");
