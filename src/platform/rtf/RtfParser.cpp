@@ -442,19 +442,25 @@ void Parser::handleWord(Word word, bool hasParam, int param)
     case Word::FirstIndent: para.firstIndent = twips(param); break;
     case Word::SpaceBefore: para.spaceBefore = twips(param); break;
     case Word::SpaceAfter: para.spaceAfter = twips(param); break;
+    case Word::InTable: para.inTable = true; break;
     case Word::Paragraph:
         paragraphBreak();
         break;
     case Word::SoftBreak:
-        // \sect, \page and \row end a paragraph only if one is open, so
-        // "\par\sect" does not add an empty paragraph. Tables become
-        // tab-separated lines.
-        if (m_paragraphHasContent)
+        // \sect, \page and \nestrow end a paragraph only if one is open,
+        // so "\par\sect" does not add an empty paragraph.
+        if (m_paragraphOpen)
             paragraphBreak();
+        break;
+    case Word::Cell:
+        cellBreak();
+        break;
+    case Word::Row:
+        rowBreak();
         break;
     case Word::Line: emitChar(QChar::LineSeparator); break;
     case Word::Tab:
-    case Word::Cell: emitChar(u'\t'); break;
+    case Word::NestedCell: emitChar(u'\t'); break; // a table inside a cell is flattened
     case Word::EmDash: emitChar(0x2014); break;
     case Word::EnDash: emitChar(0x2013); break;
     case Word::LeftQuote: emitChar(0x2018); break;
@@ -619,16 +625,21 @@ bool Parser::beginRun()
 {
     if (m_state.chars.hidden)
         return false;
-    if (m_paragraphPending) {
-        m_sink->startParagraph();
-        m_paragraphPending = false;
-    }
+    openParagraph();
     if (m_state.chars != m_runChars) {
         flushRun();
         m_runChars = m_state.chars;
     }
-    m_paragraphHasContent = true;
     return true;
+}
+
+void Parser::openParagraph()
+{
+    if (m_paragraphOpen)
+        return;
+    m_sink->beginParagraph(m_state.para);
+    m_paragraphOpen = true;
+    m_paragraphInTable = m_state.para.inTable;
 }
 
 void Parser::resolveSurrogate()
@@ -675,12 +686,43 @@ void Parser::paragraphBreak()
     if (m_state.destination != Destination::Text)
         return;
     resolveSurrogate();
-    if (m_paragraphPending)
-        m_sink->startParagraph();
+    openParagraph(); // "\par\par" holds an empty paragraph
     flushRun();
     m_sink->endParagraph(m_state.para);
-    m_paragraphPending = true;
-    m_paragraphHasContent = false;
+    m_paragraphOpen = false;
+}
+
+// A \cell closes a table cell only where the paragraph lies in a table; a
+// stray one, as some writers leave outside tables, separates like a tab.
+void Parser::cellBreak()
+{
+    if (m_state.destination != Destination::Text)
+        return;
+    if (!(m_paragraphOpen ? m_paragraphInTable : m_state.para.inTable)) {
+        emitChar(u'\t');
+        return;
+    }
+    resolveSurrogate();
+    openParagraph(); // an empty cell is still a cell
+    flushRun();
+    m_sink->endCell(m_state.para);
+    m_paragraphOpen = false;
+    m_rowOpen = true;
+}
+
+void Parser::rowBreak()
+{
+    if (m_state.destination != Destination::Text)
+        return;
+    // Text between the last \cell and \row belongs to one more cell.
+    if (m_paragraphOpen && m_paragraphInTable)
+        cellBreak();
+    if (m_rowOpen) {
+        m_sink->endRow();
+        m_rowOpen = false;
+    } else if (m_paragraphOpen) {
+        paragraphBreak(); // a \row with no table cells before it only ends its line
+    }
 }
 
 void Parser::finishDocument()
@@ -688,8 +730,10 @@ void Parser::finishDocument()
     if (m_state.destination == Destination::Text)
         resolveSurrogate();
     flushRun();
-    if (!m_paragraphPending)
+    if (m_paragraphOpen)
         m_sink->finishParagraph(m_state.para);
+    else if (m_rowOpen)
+        m_sink->endRow();
 }
 
 } // namespace halvora::rtf

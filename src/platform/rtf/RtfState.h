@@ -36,6 +36,7 @@ struct ParaState {
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    bool inTable = false; // \intbl: the paragraph lies in a table cell
 
     bool operator==(const ParaState &) const = default;
 };
