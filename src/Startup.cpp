@@ -4,6 +4,7 @@
 #include "PageNavigator.h"
 #include "PageWindow.h"
 #include "SettingsWindow.h"
+#include "documents/DocumentPages.h"
 #include "drugs/DrugPages.h"
 #include "ph/PhPages.h"
 #include "support/SupportPages.h"
@@ -18,6 +19,7 @@ QWidget *start(const QString &programFolder)
     drugs::registerPages(*navigator);
     ph::registerPages(*navigator);
     support::registerPages(*navigator);
+    documents::registerPages(*navigator);
 
     PageWindow *menu = MainMenu::start(*navigator);
     if (!menu) {
