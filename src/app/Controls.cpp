@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -86,6 +87,27 @@ void PictureBox::paintEvent(QPaintEvent *)
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
+}
+
+QString TextBox::text() const
+{
+    return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+void TextBox::setText(const QString &text)
+{
+    // The widget keeps Qt's line ends; a CR left in would show and double up.
+    setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    moveCursor(QTextCursor::Start);
+}
+
+void TextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (!source || !source->hasText() || source->text().size() <= largestPaste) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    insertPlainText(source->text().left(largestPaste));
 }
 
 } // namespace halvora

@@ -228,6 +228,17 @@ PageWindow *PageBuilder::build(const PageDesign &design) const
     return window;
 }
 
+QWidget *PageBuilder::addControl(PageWindow &window, const QJsonObject &control) const
+{
+    Context context;
+    context.window = &window;
+    context.scaling = window.scaling();
+    QWidget *w = createControl(control, window.contentParent(), context);
+    if (w && context.scaling && window.size() != twips::toPixels(window.design().clientTwips()))
+        context.scaling->rescale();
+    return w;
+}
+
 void PageBuilder::createControls(const QJsonArray &controls, QWidget *parent, Context &context) const
 {
     for (const QJsonValue &value : controls)
@@ -296,7 +307,8 @@ QWidget *PageBuilder::createControl(const QJsonObject &c, QWidget *parent, Conte
         w = picture;
     } else if (type == QLatin1String("text")) {
         if (c.value(QLatin1String("multiline")).toBool()) {
-            auto *edit = new QPlainTextEdit(text, parent);
+            auto *edit = new TextBox(parent);
+            edit->setText(text);
             edit->setVerticalScrollBarPolicy(c.value(QLatin1String("scrollbar")).toBool() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
             w = edit;
         } else {

@@ -21,6 +21,9 @@ public:
     explicit PageBuilder(PageNavigator &navigator);
 
     PageWindow *build(const PageDesign &design) const;
+    // Adds one control, written as a design's controls are, to a built window:
+    // for controls whose list comes from other data (an encyclopedia's topics).
+    QWidget *addControl(PageWindow &window, const QJsonObject &control) const;
 
     // Every page id a design's controls lead to.
     static QStringList targets(const QJsonObject &designJson);
