@@ -284,6 +284,9 @@ void TestRtfReader::edgeCases_data()
     QTest::newRow("hidden text not read") << QByteArray(R"({\rtf1 a{\v b}c})") << QStringLiteral("ac");
     QTest::newRow("list text kept, symbol bullet")
         << QByteArray(R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}{\listtext\f1\'b7\tab}Item})") << QStringLiteral("•\tItem");
+    QTest::newRow("blanks before a list marker dropped, as LibreOffice writes them")
+        << QByteArray(R"({\rtf1{\listtext\pard\plain  \u8226\'95\tab}Item \par{\pntext  1.\tab}Two})")
+        << QStringLiteral("•\tItem \n1.\tTwo");
     QTest::newRow("hex in the document code page") << QByteArray(R"({\rtf1\ansi\ansicpg1251 \'cf})") << QStringLiteral("П");
     QTest::newRow("font charset wins over the document code page")
         << QByteArray(R"({\rtf1\ansi\ansicpg1251{\fonttbl{\f0\fcharset0 A;}{\f1\fcharset204 B;}}\f1\'cf\f0\'cf})")
@@ -364,6 +367,9 @@ void TestRtfReader::tables_data()
         << QByteArray(R"({\rtf1 x\par\pard\intbl\itap2 a\nestcell b\nestcell{\*\nesttableprops\trowd\cellx1\nestrow})"
                       R"({\nonesttables\par}\pard\intbl c\cell\row\pard y})")
         << QStringLiteral("|x|[a\tb\tc]|y|") << QStringLiteral("x\na\tb\tc\t\ny");
+    QTest::newRow("par before cell adds no empty paragraph, as pandoc writes cells")
+        << QByteArray(R"({\rtf1 x\par{\trowd\cellx1\cellx2\intbl{{\pard\intbl A\par}\cell}{{\pard\intbl B\par\par}\cell}\intbl\row}\pard y})")
+        << QStringLiteral("|x|[A,B/]|y|") << QStringLiteral("x\nA\tB\n\t\ny");
     QTest::newRow("two tables one after the other")
         << QByteArray(R"({\rtf1\pard\intbl A\cell\row\pard between\par\pard\intbl B\cell\row\pard end})")
         << QStringLiteral("||[A]|between|[B]|end|") << QStringLiteral("A\t\nbetween\nB\t\nend");

@@ -9,7 +9,7 @@ namespace halvora::rtf {
 enum class Word : std::uint8_t {
     Unknown,
     // destinations
-    FontTable, ColorTable, SkipDestination, TextDestination, Field,
+    FontTable, ColorTable, SkipDestination, TextDestination, ListText, Field,
     UnicodePair, UnicodeVersion,
     // document
     Rtf, Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, Charset, CodePage,

@@ -69,6 +69,7 @@ inline bool isDestination(Word word)
     case Word::ColorTable:
     case Word::SkipDestination:
     case Word::TextDestination:
+    case Word::ListText:
     case Word::Field:
     case Word::UnicodePair:
     case Word::UnicodeVersion:
@@ -350,9 +351,12 @@ void Parser::handleWord(Word word, bool hasParam, int param)
     case Word::Rtf:
     case Word::Field:
     case Word::TextDestination:
-        // Field results and list text are shown. We build no lists from
-        // \ls/\pn tables, so \listtext and \pntext are where the bullets and
-        // numbers of old-reader output survive: they are read as text.
+        break; // field results are shown
+    case Word::ListText:
+        // We build no lists from \ls/\pn tables, so \listtext and \pntext
+        // are where the bullets and numbers survive: they are read as text,
+        // without the blanks some writers put before the marker.
+        m_state.listMarker = true;
         break;
     case Word::FontTable:
         m_state.destination = Destination::FontTable;
@@ -575,6 +579,15 @@ void Parser::skipBinary(int count)
 
 void Parser::emitLatin1(const char *data, qsizetype size)
 {
+    if (m_state.listMarker) {
+        while (size > 0 && *data == ' ') {
+            ++data;
+            --size;
+        }
+        if (size == 0)
+            return;
+        m_state.listMarker = false;
+    }
     resolveSurrogate();
     if (m_state.destination == Destination::Text) {
         if (beginRun())
@@ -586,6 +599,13 @@ void Parser::emitLatin1(const char *data, qsizetype size)
 
 void Parser::emitString(QStringView text)
 {
+    if (m_state.listMarker) {
+        while (!text.isEmpty() && text.front() == u' ')
+            text = text.mid(1);
+        if (text.isEmpty())
+            return;
+        m_state.listMarker = false;
+    }
     resolveSurrogate();
     if (m_state.destination == Destination::Text) {
         if (beginRun())
@@ -690,6 +710,7 @@ void Parser::paragraphBreak()
     flushRun();
     m_sink->endParagraph(m_state.para);
     m_paragraphOpen = false;
+    m_cellHasParagraph = m_paragraphInTable;
 }
 
 // A \cell closes a table cell only where the paragraph lies in a table; a
@@ -703,10 +724,15 @@ void Parser::cellBreak()
         return;
     }
     resolveSurrogate();
-    openParagraph(); // an empty cell is still a cell
+    // An empty cell is still a cell, but a \par right before \cell (as
+    // pandoc writes every cell) ends the cell's last paragraph, like the
+    // final \par of a document, and adds no empty one.
+    if (m_paragraphOpen || !m_cellHasParagraph)
+        openParagraph();
     flushRun();
     m_sink->endCell(m_state.para);
     m_paragraphOpen = false;
+    m_cellHasParagraph = false;
     m_rowOpen = true;
 }
 

@@ -83,6 +83,7 @@ private:
     bool m_paragraphOpen = false;    // the sink has begun the current paragraph
     bool m_paragraphInTable = false; // ... and it lies in a table cell
     bool m_rowOpen = false;          // a cell has ended and its row has not
+    bool m_cellHasParagraph = false; // a \par has ended a paragraph of the current cell
 };
 
 } // namespace halvora::rtf

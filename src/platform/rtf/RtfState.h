@@ -52,6 +52,7 @@ struct GroupState {
     Destination destination = Destination::Text;
     Destination unicodePairOuter = Destination::Text; // restored by \ud
     int unicodeSkip = 1;
+    bool listMarker = false; // in \listtext or \pntext, before the marker's first character
 };
 
 struct FontEntry {
