@@ -43,12 +43,18 @@ void Banner::tick()
         left = m_strip->width() - twips::toPixels(reentryTwips);
     m_text->move(left, m_text->y());
     m_left = left;
+    m_moved = true;
 }
 
 void Banner::restorePosition()
 {
-    if (m_started && m_text)
-        m_text->move(m_left, m_text->y());
+    if (!m_started || !m_text || !m_strip)
+        return;
+    // Until the first step the text waits just inside the right edge, also
+    // when the page then opens maximized.
+    if (!m_moved)
+        m_left = m_strip->width() - twips::toPixels(reentryTwips);
+    m_text->move(m_left, m_text->y());
 }
 
 } // namespace halvora::documents

@@ -40,6 +40,7 @@ private:
     QTimer *m_timer = nullptr;
     int m_left = 0;
     bool m_started = false;
+    bool m_moved = false;
 };
 
 } // namespace documents

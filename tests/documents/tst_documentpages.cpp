@@ -261,10 +261,13 @@ private slots:
         PageWindow *page = m_program.window("frmCancer");
         auto *timer = page->findChild<QTimer *>("Timer1");
         QWidget *banner = m_program.control("frmCancer", "Label1");
+        QWidget *strip = m_program.control("frmCancer", "Picture1");
+        // Before its first step the text waits just inside the right edge of the rescaled strip.
+        page->resize(page->width() + 20, page->height());
+        QTRY_COMPARE(banner->x(), strip->width() - twips::toPixels(100));
         tick(timer);
         tick(timer);
         const int before = banner->x();
-        QWidget *strip = m_program.control("frmCancer", "Picture1");
         const int stripWidth = strip->width();
         page->resize(page->width() + 40, page->height() + 30);
         QTRY_VERIFY(strip->width() > stripWidth);

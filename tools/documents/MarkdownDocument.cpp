@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 #include <QTextTable>
 
 namespace halvora::documents {
@@ -32,8 +33,11 @@ BlockStyle styleFor(const QTextBlock &block)
     case 0: break;
     default: return {12, true, false, 8, 4};
     }
-    if (block.textList())
-        return {12, false, false, 0, 4};
+    if (const QTextList *list = block.textList()) {
+        // The last item keeps a paragraph's distance from what follows.
+        const bool last = !block.next().isValid() || block.next().textList() != list;
+        return {12, false, false, 0, last ? qreal(8) : qreal(4)};
+    }
     if (QTextCursor(block).currentTable())
         return {11, false, false, 0, 0};
     return {};
