@@ -457,6 +457,10 @@ private:
                     if (i + 1 < cell.size())
                         m_out.control("\\par");
                 }
+                // Readers take "\par\cell" as the end of the cell's last
+                // paragraph; an empty last paragraph needs a \par of its own.
+                if (cell.size() > 1 && cell.last().runs.isEmpty())
+                    m_out.control("\\par");
                 if (cell.isEmpty())
                     writeParagraphFormat({}, true);
                 m_out.control("\\cell");
