@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -70,6 +71,8 @@ PictureBox::PictureBox(const QString &resource, bool border, QWidget *parent)
     , m_renderer(new QSvgRenderer(resource, this))
     , m_border(border)
 {
+    // The box keeps the picture's shape (the scaling grows it by one factor),
+    // so the drawing fills the box as designed.
     m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
 }
 
@@ -87,6 +90,20 @@ void PictureBox::paintEvent(QPaintEvent *)
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
+}
+
+FillsWindow::FillsWindow(QWidget *control, QWidget *window)
+    : QObject(control)
+    , m_control(control)
+{
+    window->installEventFilter(this);
+}
+
+bool FillsWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && m_control)
+        m_control->setGeometry(static_cast<QWidget *>(watched)->rect());
+    return QObject::eventFilter(watched, event);
 }
 
 QString TextBox::text() const
