@@ -24,21 +24,19 @@ void openDocument(QTextEdit *box, const QString &path)
     box->verticalScrollBar()->setValue(0);
 }
 
-void fillWindow(PageWindow &page, QTextEdit *box, QMenuBar *menuBar)
+void fillUnderMenuBar(PageWindow &page, QTextEdit *box, QMenuBar *menuBar)
 {
-    if (!box)
+    if (!box || !menuBar)
         return;
     auto *layout = new QVBoxLayout(&page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    if (menuBar) {
-        layout->setMenuBar(menuBar);
-        // The design size is the area under the menu bar.
-        const int height = menuBar->sizeHint().height();
-        page.resize(page.width(), page.height() + height);
-        page.move(page.x(), page.y() - height / 2);
-    }
+    layout->setMenuBar(menuBar);
     layout->addWidget(box);
+    // The design size is the area under the menu bar.
+    const int height = menuBar->sizeHint().height();
+    page.resize(page.width(), page.height() + height);
+    page.move(page.x(), page.y() - height / 2);
 }
 
 } // namespace halvora::documents

@@ -16,9 +16,9 @@ namespace documents {
 // a document that reads is shown from its top.
 void openDocument(QTextEdit *box, const QString &path);
 
-// A window that is one document box, under a menu bar where it has one:
-// the box fills the window at any size.
-void fillWindow(PageWindow &page, QTextEdit *box, QMenuBar *menuBar = nullptr);
+// A window that is one document box under a menu bar: the box fills the
+// rest of the window at any size.
+void fillUnderMenuBar(PageWindow &page, QTextEdit *box, QMenuBar *menuBar);
 
 } // namespace documents
 } // namespace halvora

@@ -41,16 +41,14 @@ void loadDisclaimer(PageWindow &page, PageNavigator &navigator)
     close->setObjectName(QStringLiteral("mnuClose"));
     const QString id = page.pageId();
     QObject::connect(close, &QAction::triggered, &page, [&navigator, id] { navigator.closePage(id); });
-    fillWindow(page, box, menuBar);
+    fillUnderMenuBar(page, box, menuBar);
     openDocument(box, navigator.programFolder().filePath(QString::fromLatin1(disclaimerMenu[0].file)));
 }
 
 // A built-in document: compiled into the program and shown as the window opens.
 void showBuiltIn(PageWindow &page, const QString &boxName, const QString &document)
 {
-    auto *box = page.control<QTextEdit>(boxName);
-    fillWindow(page, box);
-    openDocument(box, QStringLiteral(":/documents/") + document);
+    openDocument(page.control<QTextEdit>(boxName), QStringLiteral(":/documents/") + document);
 }
 
 } // namespace
