@@ -4,6 +4,7 @@
 #include "PageNavigator.h"
 #include "PageWindow.h"
 #include "SettingsWindow.h"
+#include "documents/DocumentPages.h"
 #include "drugs/DrugPages.h"
 #include "encyclopedias/EncyclopediaPages.h"
 #include "ph/PhPages.h"
@@ -20,6 +21,7 @@ QWidget *start(const QString &programFolder)
     drugs::registerPages(*navigator);
     ph::registerPages(*navigator);
     support::registerPages(*navigator);
+    documents::registerPages(*navigator);
 
     PageWindow *menu = MainMenu::start(*navigator);
     if (!menu) {
