@@ -6,6 +6,7 @@
 #include "SettingsWindow.h"
 #include "drugs/DrugPages.h"
 #include "ph/PhPages.h"
+#include "print/PrintPages.h"
 #include "support/SupportPages.h"
 
 namespace halvora {
@@ -17,6 +18,7 @@ QWidget *start(const QString &programFolder)
     SettingsWindow::registerWith(*navigator);
     drugs::registerPages(*navigator);
     ph::registerPages(*navigator);
+    print::registerPages(*navigator);
     support::registerPages(*navigator);
 
     PageWindow *menu = MainMenu::start(*navigator);

@@ -62,6 +62,7 @@ struct ParagraphFormat {
 struct Paragraph {
     ParagraphFormat format;
     QList<Run> runs;
+    RunFormat mark; // the format of the paragraph's end, which an empty line is shown in
 };
 
 int toTwips(qreal pixels)
@@ -138,7 +139,7 @@ public:
     {
         const QFont defaultFont = doc.defaultFont();
         for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-            Paragraph paragraph{paragraphFormat(block.blockFormat()), {}};
+            Paragraph paragraph{paragraphFormat(block.blockFormat()), {}, runFormat(block.charFormat(), defaultFont)};
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
                 if (!fragment.isValid())
@@ -158,6 +159,11 @@ public:
                 addFont(run.format.family);
                 addColor(run.format.foreground);
                 addColor(run.format.background);
+            }
+            if (paragraph.runs.isEmpty()) {
+                addFont(paragraph.mark.family);
+                addColor(paragraph.mark.foreground);
+                addColor(paragraph.mark.background);
             }
         }
         if (m_fonts.isEmpty())
@@ -246,6 +252,13 @@ public:
         }
         for (const Paragraph &paragraph : m_scan.paragraphs()) {
             writeParagraphFormat(paragraph.format);
+            // Every paragraph states its character format in full: readers
+            // that take each paragraph on its own (unrtf) then keep it too.
+            m_out.control("\\plain");
+            m_current = RunFormat{};
+            m_started = false;
+            if (paragraph.runs.isEmpty())
+                writeFormat(paragraph.mark); // an empty line keeps its size
             for (const Run &run : paragraph.runs) {
                 writeFormat(run.format);
                 m_out.text(run.text);
