@@ -10,6 +10,8 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QDir>
 #include <QFrame>
 #include <QTemporaryDir>
@@ -18,6 +20,30 @@
 #include <cstdio>
 
 using namespace halvora;
+
+namespace {
+
+// The print window is shown as a reader finds it after ticking every item
+// of the shopping list.
+void fillShoppingList(PageNavigator &navigator)
+{
+    const std::pair<const char *, const char *> pages[] = {
+        {"frmSampleShopping", "cmdSampleShopping2"},
+        {"frmSampleShopping2", "cmdSampleShopping3"},
+        {"frmSampleShopping3", "cmdPrint"},
+    };
+    for (const auto &[id, forward] : pages) {
+        PageWindow *page = navigator.openPage(QString::fromLatin1(id));
+        if (!page)
+            return;
+        for (QCheckBox *check : page->findChildren<QCheckBox *>())
+            check->setChecked(true);
+        if (auto *button = page->findChild<QPushButton *>(QString::fromLatin1(forward)))
+            button->click();
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -76,6 +102,8 @@ int main(int argc, char *argv[])
     const QStringList ids = args.isEmpty() ? all : args;
     int failures = 0;
     for (const QString &id : ids) {
+        if (id == QLatin1String("frmPrint"))
+            fillShoppingList(*navigator);
         PageWindow *page = navigator->openPage(id);
         if (!page) {
             std::fprintf(stderr, "%s: no such window\n", qPrintable(id));
