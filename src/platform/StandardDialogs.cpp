@@ -1,5 +1,6 @@
 #include "StandardDialogs.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -7,10 +8,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QLoggingCategory>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <deque>
@@ -116,7 +119,12 @@ std::optional<StandardDialogs::FontChoice> showFontDialog(QWidget *parent, const
     auto *fonts = new QFontDialog(&dialog);
     fonts->setWindowFlags(Qt::Widget);
     fonts->setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::NoButtons);
-    fonts->setCurrentFont(initial.font);
+    // The dialog lists installed families; a name the system stands in for
+    // (Times New Roman on a system with only a look-alike) shows as its stand-in.
+    const QString installed = QFontInfo(initial.font).family();
+    QFont shown = initial.font;
+    shown.setFamily(installed);
+    fonts->setCurrentFont(shown);
     layout->addWidget(fonts);
 
     auto *colourRow = new QFormLayout;
@@ -146,7 +154,15 @@ std::optional<StandardDialogs::FontChoice> showFontDialog(QWidget *parent, const
 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return StandardDialogs::FontChoice{fonts->currentFont(), colours->currentData().value<QColor>()};
+    QFont chosen = fonts->currentFont();
+    // Left on the stand-in, the text keeps the name it had, so the saved file
+    // asks other systems for the same font.
+    if (chosen.family() == installed)
+        chosen.setFamily(initial.font.family());
+    // The dialog offers whole points; a size left as shown keeps its fraction.
+    if (chosen.pointSize() == shown.pointSize())
+        chosen.setPointSizeF(initial.font.pointSizeF());
+    return StandardDialogs::FontChoice{chosen, colours->currentData().value<QColor>()};
 }
 
 } // namespace
@@ -172,9 +188,17 @@ std::optional<StandardDialogs::PrintRange> StandardDialogs::setUpPrinter(QWidget
         return answer->range;
     }
     QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
+    // Page ranges are not offered: the text is printed whole or as selected.
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile
+        | QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies;
+    if (offerSelection)
+        options |= QAbstractPrintDialog::PrintSelection;
+    dialog.setOptions(options);
+    // Qt's own dialog on Linux still offers "Pages from" once it is shown; switch it off there too.
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (auto *range = dialog.findChild<QAbstractButton *>(QStringLiteral("printRange")))
+            range->setEnabled(false);
+    });
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return offerSelection && printer.printRange() == QPrinter::Selection ? PrintRange::Selection : PrintRange::All;
