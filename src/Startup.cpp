@@ -5,6 +5,7 @@
 #include "PageWindow.h"
 #include "SettingsWindow.h"
 #include "drugs/DrugPages.h"
+#include "encyclopedias/EncyclopediaPages.h"
 #include "ph/PhPages.h"
 #include "print/PrintPages.h"
 #include "support/SupportPages.h"
@@ -16,6 +17,7 @@ QWidget *start(const QString &programFolder)
     auto *navigator = new PageNavigator(ProgramFolder(programFolder));
     navigator->registerDesigns();
     SettingsWindow::registerWith(*navigator);
+    encyclopedias::registerPages(*navigator);
     drugs::registerPages(*navigator);
     ph::registerPages(*navigator);
     print::registerPages(*navigator);

@@ -29,13 +29,13 @@ VALUES ('Amifostine', 'Ethyol', NULL,
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Aminoglutethimide', 'Cytadren', NULL,
-    'Breast (after menopause)', 'Prostate (advanced)', 'Adrenal gland', NULL, NULL, NULL, NULL,
-    'Drowsiness and tiredness, a measles-like rash in the first weeks, nausea and loss of appetite are common; dizziness and unsteadiness may occur. Because it blocks the body''s own steroid hormones, replacement hydrocortisone is usually needed, and blood pressure may fall, especially on standing up. Serious: adrenal failure during illness or injury (weakness, vomiting, fainting), an underactive thyroid and, rarely, low blood counts. Newer drugs have largely replaced it.');
+    'Breast (in the past)', 'Prostate (in the past)', 'Adrenal gland (in the past)', NULL, NULL, NULL, NULL,
+    'An early hormone blocker for advanced breast cancer after the menopause; newer aromatase inhibitors such as anastrozole and letrozole, which work better and are easier to take, have replaced it, and it is now rarely if ever used. Drowsiness and tiredness, a measles-like rash in the first weeks, nausea and loss of appetite were common; dizziness and unsteadiness could occur. Because it blocks the body''s own steroid hormones, replacement hydrocortisone was usually needed, and blood pressure could fall, especially on standing up. Serious: adrenal failure during illness or injury (weakness, vomiting, fainting), an underactive thyroid and, rarely, low blood counts.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Amsacrine', 'm-AMSA', NULL,
-    'Acute myeloid leukaemia', 'Acute lymphoblastic leukaemia', 'Lymphoma', NULL, NULL, NULL, NULL,
-    'Low blood counts are expected, so infections, anaemia and bleeding are more likely. Nausea, vomiting, a sore mouth, diarrhoea and hair loss are common, and the vein used for the drip may become sore or inflamed. Serious: an irregular heartbeat (blood potassium is checked before each dose), liver problems, seizures, and infections while the blood counts are at their lowest.');
+    'Acute myeloid leukaemia', 'Acute lymphoblastic leukaemia', NULL, NULL, NULL, NULL, NULL,
+    'Given into a vein for acute leukaemia in adults, mainly when the leukaemia has come back or has not responded to the usual drugs. It is not sold in the United States but is available in some other countries, such as the UK and Canada. Low blood counts are expected, so infections, anaemia and bleeding are more likely. Nausea, vomiting, a sore mouth, diarrhoea and hair loss are common, and the vein used for the drip may become sore or inflamed. Serious: an irregular heartbeat (blood potassium is checked before each dose), liver problems, seizures, and infections while the blood counts are at their lowest.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Anastrozole', 'Arimidex', NULL,
@@ -50,7 +50,7 @@ VALUES ('Androgens', NULL, NULL,
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Asparaginase', 'Elspar', 'L-asparaginase',
     'Acute lymphoblastic leukaemia', NULL, NULL, NULL, NULL, NULL, NULL,
-    'Allergic reactions are common, from rash and itching to, rarely, sudden severe reactions, so patients are watched after each dose. Nausea, loss of appetite, tiredness and fever also occur. Serious: inflammation of the pancreas (severe belly pain that may spread to the back), high blood sugar, blood clots or bleeding because the drug lowers clotting proteins, and liver problems.');
+    'Elspar, the original asparaginase made from E. coli bacteria, is no longer made: its maker stopped selling it in December 2012. Pegaspargase (Oncaspar), a longer-lasting form that needs fewer injections, is now the usual choice, with asparaginase from another bacterium (Erwinia) for people who react to it. Their side effects are much alike. Allergic reactions are common, from rash and itching to, rarely, sudden severe reactions, so patients are watched after each dose. Nausea, loss of appetite, tiredness and fever also occur. Serious: inflammation of the pancreas (severe belly pain that may spread to the back), high blood sugar, blood clots or bleeding because the drug lowers clotting proteins, and liver problems.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Bacillus Calmette-Guerin', 'BCG', 'TICE BCG',
@@ -69,8 +69,8 @@ VALUES ('Bleomycin', 'Blenoxane', NULL,
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Busulfan', 'Myleran', 'Busulfex',
-    'Chronic myeloid leukaemia', 'Before stem-cell transplant', NULL, NULL, NULL, NULL, NULL,
-    'Low blood counts are common and may last a long time, so infections and bleeding are more likely. Nausea, a sore mouth, darker skin, missed periods and infertility can occur. Serious: seizures with high doses (medicines are given to prevent them), lung scarring with a cough and breathlessness, blocked veins in the liver after transplant doses, cataracts, and a later risk of other cancers.');
+    'Before stem-cell transplant', 'Chronic myeloid leukaemia (rarely)', 'Polycythaemia vera (sometimes)', NULL, NULL, NULL, NULL,
+    'Today it is given mainly into a vein (Busulfex), with other drugs, to prepare for a stem-cell transplant. The tablets (Myleran) were long used for chronic myeloid leukaemia, but newer targeted drugs have almost entirely replaced them; they are still sometimes used for other bone-marrow disorders such as polycythaemia vera. Low blood counts are common and may last a long time, so infections and bleeding are more likely. Nausea, a sore mouth, darker skin, missed periods and infertility can occur. Serious: seizures with high doses (medicines are given to prevent them), lung scarring with a cough and breathlessness, blocked veins in the liver after transplant doses, cataracts, and a later risk of other cancers.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Carboplatin', 'Paraplatin', NULL,
@@ -129,8 +129,8 @@ VALUES ('Daunorubicin', 'Cerubidine', NULL,
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Diethylstilbestrol', 'DES', NULL,
-    'Prostate (advanced)', 'Breast (advanced; rarely)', NULL, NULL, NULL, NULL, NULL,
-    'A man-made oestrogen once used for advanced prostate and breast cancer, now rarely. Nausea, swollen and tender breasts, fluid retention, and in men a loss of sex drive and erections are common. Serious: blood clots, strokes and heart attacks, which limited its use. Given to pregnant women in the past, it caused cancers and other problems in their children.');
+    'Prostate (advanced; rarely)', 'Breast (in the past)', NULL, NULL, NULL, NULL, NULL,
+    'A man-made oestrogen once widely used for advanced prostate cancer and, less often, breast cancer. It is no longer sold in the United States and is rarely used anywhere; a few countries, such as the UK, still use it now and then for prostate cancer. Nausea, swollen and tender breasts, fluid retention, and in men a loss of sex drive and erections are common. Serious: blood clots, strokes and heart attacks, which limited its use. Given to pregnant women in the past, it caused cancers and other problems in their children.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Docetaxel', 'Taxotere', NULL,
@@ -163,9 +163,14 @@ VALUES ('Etoposide', 'Etopophos', 'Etoposide phosphate',
     'Etopophos is a form of etoposide that the body turns into etoposide; it can be given in a smaller volume and more quickly. Its effects are those of etoposide: hair loss, nausea, vomiting, loss of appetite, tiredness and low blood counts, with more infections and bleeding. Serious: allergic reactions during the drip, severe infections, and a small later risk of leukaemia.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
-VALUES ('Etoposide', 'VePesid', 'VP- 16',
+VALUES ('Etoposide', 'VePesid', 'VP-16',
     'Lung (small cell)', 'Testicular cancer', 'Lymphoma', 'Leukaemia', 'Neuroblastoma (children)', 'Before stem-cell transplant', NULL,
     'Hair loss, nausea, vomiting, loss of appetite, tiredness and a sore mouth are common. It lowers the blood counts, so infections and bleeding are more likely. Blood pressure may drop if the drip runs too fast. Serious: allergic reactions during the drip (chills, fever, breathlessness), severe infections, and a small later risk of leukaemia. The capsules work like the drip.');
+
+INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
+VALUES ('Etoposide', 'VP-16', 'VP- 16',
+    'Lung (small cell)', 'Testicular cancer', 'Lymphoma', 'Leukaemia', 'Neuroblastoma (children)', 'Before stem-cell transplant', NULL,
+    'VP-16 is the code name under which etoposide was developed; "VP- 16" is the same name written with a space. Hair loss, nausea, vomiting, loss of appetite, tiredness and a sore mouth are common. It lowers the blood counts, so infections and bleeding are more likely. Blood pressure may drop if the drip runs too fast. Serious: allergic reactions during the drip (chills, fever, breathlessness), severe infections, and a small later risk of leukaemia. The capsules work like the drip.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Floxuridine', '5-FUDR', 'FUDR',
@@ -175,12 +180,12 @@ VALUES ('Floxuridine', '5-FUDR', 'FUDR',
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Fludarabine', 'Fludara', NULL,
     'Chronic lymphocytic leukaemia', 'Low-grade lymphoma', 'Before stem-cell transplant', NULL, NULL, NULL, NULL,
-    'Tiredness, nausea, loss of appetite, fever and cough are common. It lowers the blood counts and weakens the immune system for months, so infections such as shingles and pneumonia are more likely, and any blood transfusion must be specially treated (irradiated). Serious: severe infections, the body destroying its own red cells or platelets, lung inflammation, and with high doses nerve damage with confusion or loss of sight.');
+    'Tiredness, nausea, loss of appetite, fever and cough are common. It lowers the blood counts and weakens the immune system for months, so infections such as shingles and pneumonia are more likely, and any blood transfusion must be specially treated (irradiated). It must not be given with pentostatin: in a trial of the two together for leukaemia, severe and sometimes fatal lung damage occurred. Serious: severe infections, the body destroying its own red cells or platelets, lung inflammation, and with high doses nerve damage with confusion or loss of sight.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Fluoxymesterone', 'Halotestin', NULL,
-    'Breast (advanced; rarely)', NULL, NULL, NULL, NULL, NULL, NULL,
-    'A man-made male hormone taken as tablets. In women it deepens the voice, brings acne and facial and body hair, changes the periods and raises the sex drive; some changes may not reverse. Fluid retention, nausea and changes in cholesterol may occur. Serious: liver damage or liver tumours with long use (yellow skin, dark urine), high blood calcium in people with cancer in the bones, and blood clots.');
+    'Breast (advanced; in the past)', NULL, NULL, NULL, NULL, NULL, NULL,
+    'A man-made male hormone taken as tablets, once used for advanced breast cancer in women. Halotestin and the later generic tablets are no longer sold in the United States, and other hormone treatments such as tamoxifen and aromatase inhibitors are used instead. In women it deepens the voice, brings acne and facial and body hair, changes the periods and raises the sex drive; some changes may not reverse. Fluid retention, nausea and changes in cholesterol may occur. Serious: liver damage or liver tumours with long use (yellow skin, dark urine), high blood calcium in people with cancer in the bones, and blood clots.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Flutamide', 'Eulexin', NULL,
@@ -214,8 +219,8 @@ VALUES ('Ifosfamide', 'Ifex', NULL,
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Interferon-alpha', 'Intron-A', 'Roferon-A',
-    'Melanoma', 'Kidney', 'Hairy cell leukaemia', 'Chronic myeloid leukaemia', 'Kaposi sarcoma', 'Follicular lymphoma', NULL,
-    'A flu-like illness with fever, chills, headache and aching muscles is very common, especially at first; tiredness, loss of appetite, weight loss and thinning hair follow. It lowers the blood counts and can upset the liver and thyroid. Serious: depression, including thoughts of suicide (report mood changes at once), an irregular heartbeat, autoimmune diseases and eye problems.');
+    'Polycythaemia vera and similar', 'Skin T-cell lymphoma', 'Melanoma (in the past)', 'Kidney (in the past)', 'Leukaemias (in the past)', 'Kaposi sarcoma (in the past)', NULL,
+    'Once a standard treatment for melanoma, kidney cancer, hairy cell and chronic myeloid leukaemia and Kaposi sarcoma; newer drugs have now largely replaced it for all of these. Roferon-A (interferon alfa-2a) is no longer made: its maker stopped it worldwide in 2020. Longer-acting (pegylated) forms are still used, mainly for blood disorders such as polycythaemia vera and for some lymphomas of the skin. A flu-like illness with fever, chills, headache and aching muscles is very common, especially at first; tiredness, loss of appetite, weight loss and thinning hair follow. It lowers the blood counts and can upset the liver and thyroid. Serious: depression, including thoughts of suicide (report mood changes at once), an irregular heartbeat, autoimmune diseases and eye problems.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Irinotecan', 'Camptosar', NULL,
@@ -230,7 +235,7 @@ VALUES ('Leuprolide', 'Lupron', 'Eligard',
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Levamisole', 'Ergamisol', NULL,
     'Colon (with 5-FU, in the past)', NULL, NULL, NULL, NULL, NULL, NULL,
-    'Taken with fluorouracil after surgery for colon cancer, a use now replaced by better treatment. Nausea, diarrhoea, a metallic taste, tiredness, aching joints and a rash are common. Serious: a sudden loss of white blood cells (agranulocytosis), which can be fatal, so fever, chills or a flu-like illness must be reported at once; rarely, inflammation of the brain with confusion or weakness.');
+    'No longer sold for people in the United States or Canada, where it is now only a worm medicine for animals. It was once taken with fluorouracil after surgery for colon cancer, a use replaced by better treatment. Nausea, diarrhoea, a metallic taste, tiredness, aching joints and a rash were common. Serious: a sudden loss of white blood cells (agranulocytosis), which can be fatal, so fever, chills or a flu-like illness had to be reported at once; rarely, inflammation of the brain with confusion or weakness.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Lomustine', 'CCNU', 'Gleostine',
@@ -239,8 +244,8 @@ VALUES ('Lomustine', 'CCNU', 'Gleostine',
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Mechlorethamine', 'Mustargen', 'Nitrogen mustard',
-    'Hodgkin lymphoma', 'Skin lymphoma (as a gel)', NULL, NULL, NULL, NULL, NULL,
-    'Nausea and vomiting, often strong, start soon after the injection; tiredness, loss of appetite and missed periods are common. It lowers the blood counts, so infections and bleeding are more likely, and it badly damages tissue if it leaks out of the vein. As a gel on the skin it often causes redness, itching and irritation. Serious: infertility, severe infections, and a later risk of leukaemia and other cancers.');
+    'Skin lymphoma (as a gel)', 'Hodgkin lymphoma (in the past)', NULL, NULL, NULL, NULL, NULL,
+    'The injection, Mustargen, was stopped by its maker in 2018 because it was little used and is no longer available in the United States; today the drug is used mainly as a gel on the skin for a lymphoma of the skin (mycosis fungoides). The gel often causes redness, itching and irritation, and can cause skin cancers other than melanoma. As an injection it caused strong nausea and vomiting, tiredness and missed periods, lowered the blood counts and badly damaged tissue if it leaked out of the vein. Serious: infertility, severe infections, and a later risk of leukaemia and other cancers.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Medroxyprogesterone', 'Provera', 'Depo-Provera',
@@ -265,7 +270,7 @@ VALUES ('Mercaptopurine', '6-MP', 'Purinethol',
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Methotrexate', 'Mexate', 'Amethopterin',
     'Acute lymphoblastic leukaemia', 'Breast', 'Lymphoma', 'Osteosarcoma', 'Head and neck', 'Bladder', 'Choriocarcinoma',
-    'A sore mouth, nausea, loss of appetite, tiredness and low blood counts are common. High doses need close monitoring, plenty of fluids and a rescue medicine (folinic acid) that protects healthy cells. Some painkillers, antibiotics and other medicines raise its level in the blood. Serious: kidney damage, liver damage with long use, lung inflammation with a dry cough and breathlessness, severe skin reactions and severe infections.');
+    'A sore mouth, nausea, loss of appetite, tiredness and low blood counts are common. High doses need close monitoring, plenty of fluids and a rescue medicine (folinic acid) that protects healthy cells. Some painkillers, antibiotics and other medicines raise its level in the blood. Its label carries boxed warnings: it can harm or kill an unborn baby, so pregnancy must be avoided; it can cause severe allergic reactions, including anaphylaxis; and it can cause serious, sometimes fatal harm to the bone marrow, gut, liver, lungs, skin and kidneys. Tablets taken daily by mistake instead of weekly have caused deaths. Serious: kidney damage, liver damage with long use, lung inflammation with a dry cough and breathlessness, severe skin reactions and severe infections.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Mitomycin', 'Mitomycin-C', 'Mutamycin',
@@ -304,8 +309,8 @@ VALUES ('Pentostatin', 'Nipent', '2-deoxycoformycin',
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Plicamycin', 'Mithracin', 'Mithramycin',
-    'Testicular cancer (in the past)', 'High blood calcium', NULL, NULL, NULL, NULL, NULL,
-    'Once used for testicular cancer and for high blood calcium; safer treatments have replaced it. Nausea, vomiting, loss of appetite, diarrhoea, a sore mouth, drowsiness and flushing are common. Serious: bleeding, from nosebleeds to severe bleeding, caused by low platelets and clotting changes; liver and kidney damage; and low blood calcium or potassium.');
+    'Testicular cancer (in the past)', 'High blood calcium (in the past)', NULL, NULL, NULL, NULL, NULL,
+    'No longer on the market in the United States. It was once used for testicular cancer and for high blood calcium, but safer treatments have replaced it for both. Nausea, vomiting, loss of appetite, diarrhoea, a sore mouth, drowsiness and flushing were common. Serious: bleeding, from nosebleeds to severe and sometimes fatal bleeding, caused by low platelets and clotting changes; liver and kidney damage; and low blood calcium or potassium.');
 
 INSERT INTO CancerDrugs (DrugName1, DrugName2, DrugName3, CancerType1, CancerType2, CancerType3, CancerType4, CancerType5, CancerType6, CancerType7, SideEffects)
 VALUES ('Procarbazine', 'Matulane', 'Natulan',

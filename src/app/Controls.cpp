@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -69,6 +70,8 @@ PictureBox::PictureBox(const QString &resource, bool border, QWidget *parent)
     , m_renderer(new QSvgRenderer(resource, this))
     , m_border(border)
 {
+    // The box keeps the picture's shape (the scaling grows it by one factor),
+    // so the drawing fills the box as designed.
     m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
 }
 
@@ -86,6 +89,27 @@ void PictureBox::paintEvent(QPaintEvent *)
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
+}
+
+QString TextBox::text() const
+{
+    return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+void TextBox::setText(const QString &text)
+{
+    // The widget keeps Qt's line ends; a CR left in would show and double up.
+    setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    moveCursor(QTextCursor::Start);
+}
+
+void TextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (!source || !source->hasText() || source->text().size() <= largestPaste) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    insertPlainText(source->text().left(largestPaste));
 }
 
 } // namespace halvora

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
 
@@ -21,6 +22,27 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A multi-line text box. Its text property carries the line ends of the
+// program's own texts and files (CR LF); assigning it replaces the whole text
+// in one step and shows it from the first line with no selection.
+class TextBox : public QPlainTextEdit
+{
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+public:
+    // The most a paste adds: many times the longest article, and far below
+    // what makes the text layout stall (a megabyte on one line takes minutes).
+    static constexpr qsizetype largestPaste = 64 * 1024;
+
+    using QPlainTextEdit::QPlainTextEdit;
+
+    QString text() const;
+    void setText(const QString &text);
+
+protected:
+    void insertFromMimeData(const QMimeData *source) override;
 };
 
 // A rectangle or rounded box outline, drawn behind the controls it frames.

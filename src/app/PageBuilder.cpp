@@ -15,11 +15,14 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QtMath>
 
 namespace halvora {
 
@@ -124,6 +127,44 @@ int wrappedHeight(const QFont &font, const QString &text, int widthPixels, Qt::A
     return fm.boundingRect(QRect(0, 0, widthPixels, 1 << 20), int(align) | Qt::TextWordWrap, text).height();
 }
 
+// The verdicts an evidence box may give, worded as the book words them.
+const QJsonObject &evidenceVerdicts()
+{
+    static const QJsonObject verdicts = [] {
+        QFile file(QStringLiteral(":/evidence/verdicts.json"));
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+    }();
+    return verdicts;
+}
+
+// The evidence box's text as rich text, every field escaped; empty with
+// *problem set when a field is missing or the verdict is not one of the scale.
+QString evidenceHtml(const QJsonObject &e, QString *problem)
+{
+    static const char *const fields[] = {"what", "claims", "verdict", "finding", "risks", "talk", "sources", "reviewed"};
+    for (const char *field : fields) {
+        if (e.value(QLatin1String(field)).toString().trimmed().isEmpty()) {
+            *problem = QStringLiteral("evidence box: \"%1\" is missing").arg(QLatin1String(field));
+            return {};
+        }
+    }
+    const QString verdict = evidenceVerdicts().value(e.value(QLatin1String("verdict")).toString()).toString();
+    if (verdict.isEmpty()) {
+        *problem = QStringLiteral("evidence box: unknown verdict \"%1\"").arg(e.value(QLatin1String("verdict")).toString());
+        return {};
+    }
+    auto field = [&e](const char *key) { return e.value(QLatin1String(key)).toString().toHtmlEscaped(); };
+    return QStringLiteral("<b style=\"color:#004000\">At a glance</b><br>"
+                          "<b>What it is:</b> %1<br>"
+                          "<b>What is claimed:</b> %2<br>"
+                          "<b>The evidence:</b> <b style=\"color:#800000\">%3.</b> %4<br>"
+                          "<b>Risks:</b> %5<br>"
+                          "<b>%6</b><br>"
+                          "<i>Sources: %7. Last reviewed: %8.</i>")
+        .arg(field("what"), field("claims"), verdict.toHtmlEscaped(), field("finding"), field("risks"), field("talk"),
+             field("sources"), field("reviewed"));
+}
+
 bool loadDocument(QTextEdit *box, const QJsonObject &c)
 {
     const QString inlineRtf = c.value(QLatin1String("rtf")).toString();
@@ -223,9 +264,53 @@ PageWindow *PageBuilder::build(const PageDesign &design) const
         layoutFlow(flow.toObject(), parent, context);
     addNavigationRow(json.value(QLatin1String("nav")).toArray(), parent, context);
 
+    checkTextKeepsClear(*window);
     if (context.scaling)
         window->setScaling(context.scaling);
     return window;
+}
+
+void PageBuilder::checkTextKeepsClear(PageWindow &window) const
+{
+    // A paragraph that fills its box to the last pixel reads as one with the
+    // text under it: wrapped text must end a little above the next label below.
+    constexpr int clearance = 3; // pixels
+    QList<QWidget *> placed;
+    for (QWidget *w : window.contentParent()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isVisibleTo(&window) && !qobject_cast<ShapeWidget *>(w) && !qobject_cast<LineWidget *>(w))
+            placed.append(w);
+    }
+    for (QWidget *w : std::as_const(placed)) {
+        auto *label = qobject_cast<QLabel *>(w);
+        if (!label || label->text().isEmpty() || label->textFormat() == Qt::RichText)
+            continue;
+        const QRect r = label->geometry();
+        const int textHeight = wrappedHeight(label->font(), label->text(), r.width() - 2 * label->frameWidth(), label->alignment());
+        if (textHeight < 2 * QFontMetrics(label->font()).lineSpacing())
+            continue; // one line: stacked captions are set close on purpose
+        const int textBottom = r.top() + label->frameWidth() + textHeight;
+        for (QWidget *other : std::as_const(placed)) {
+            auto *below = qobject_cast<QLabel *>(other);
+            if (!below || below->text().isEmpty())
+                continue;
+            const QRect o = other->geometry();
+            if (other == w || o.top() <= r.top() || o.top() > r.bottom() + clearance || o.right() < r.left() || o.left() > r.right())
+                continue;
+            if (o.top() - textBottom < clearance)
+                window.addDiagnostic(QStringLiteral("%1: its text runs into %2").arg(label->objectName(), other->objectName()));
+        }
+    }
+}
+
+QWidget *PageBuilder::addControl(PageWindow &window, const QJsonObject &control) const
+{
+    Context context;
+    context.window = &window;
+    context.scaling = window.scaling();
+    QWidget *w = createControl(control, window.contentParent(), context);
+    if (w && context.scaling && window.size() != twips::toPixels(window.design().clientTwips()))
+        context.scaling->rescale();
+    return w;
 }
 
 void PageBuilder::createControls(const QJsonArray &controls, QWidget *parent, Context &context) const
@@ -296,7 +381,8 @@ QWidget *PageBuilder::createControl(const QJsonObject &c, QWidget *parent, Conte
         w = picture;
     } else if (type == QLatin1String("text")) {
         if (c.value(QLatin1String("multiline")).toBool()) {
-            auto *edit = new QPlainTextEdit(text, parent);
+            auto *edit = new TextBox(parent);
+            edit->setText(text);
             edit->setVerticalScrollBarPolicy(c.value(QLatin1String("scrollbar")).toBool() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
             w = edit;
         } else {
@@ -345,7 +431,7 @@ QWidget *PageBuilder::createControl(const QJsonObject &c, QWidget *parent, Conte
     if (!c.value(QLatin1String("visible")).toBool(true))
         w->setVisible(false);
     if (context.scaling)
-        context.scaling->track(w);
+        context.scaling->track(w, type == QLatin1String("picture"));
     createControls(c.value(QLatin1String("children")).toArray(), w, context);
     connectOperation(w, c, context);
     checkTextFits(w, context);
@@ -386,6 +472,7 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
         area = QRect(articleLeft, top, articleWidth, bottom - top);
     }
     int y = area.top();
+    QList<ActiveResize::FlowBlock> placed;
     const QJsonArray blocks = flow.value(QLatin1String("blocks")).toArray();
     for (const QJsonValue &value : blocks) {
         QJsonObject block = value.toObject();
@@ -403,8 +490,15 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
             block.insert(QLatin1String("type"), QStringLiteral("picture"));
             block.insert(QLatin1String("src"), block.value(QLatin1String("picture")));
             block.insert(QLatin1String("rect"), QJsonArray{x, y, w, h});
-            createControl(block, parent, context);
+            if (QWidget *picture = createControl(block, parent, context))
+                placed.append(ActiveResize::FlowBlock{picture, {}});
             y += h + (space >= 0 ? space : 120);
+            continue;
+        }
+        if (block.contains(QLatin1String("evidence"))) {
+            y += addEvidenceBox(block.value(QLatin1String("evidence")).toObject(), QRect(area.left(), y, area.width(), 0), parent, context,
+                                placed);
+            y += space >= 0 ? space : 150;
             continue;
         }
         if (block.contains(QLatin1String("rule"))) {
@@ -412,7 +506,8 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
             block.insert(QLatin1String("from"), QJsonArray{area.left(), y + 45});
             block.insert(QLatin1String("to"), QJsonArray{area.right() + 1, y + 45});
             block.insert(QLatin1String("color"), block.value(QLatin1String("color")).isArray() ? block.value(QLatin1String("color")) : QJsonArray{128, 128, 0});
-            createControl(block, parent, context);
+            if (QWidget *rule = createControl(block, parent, context))
+                placed.append(ActiveResize::FlowBlock{rule, {}});
             y += space >= 0 ? space : 120;
             continue;
         }
@@ -430,11 +525,58 @@ void PageBuilder::layoutFlow(const QJsonObject &flow, QWidget *parent, Context &
             // A link's clickable area ends with its text.
             if (style.link)
                 w->resize(qMin(w->width(), QFontMetrics(font).horizontalAdvance(block.value(QLatin1String("text")).toString()) + 2), w->height());
+            placed.append({w, [](const QWidget *label, int width) {
+                               const auto *l = static_cast<const QLabel *>(label);
+                               return wrappedHeight(l->font(), l->text(), width, l->alignment()) + 1;
+                           }});
         }
         y += height + twips::perPixel + (space >= 0 ? space : style.spaceAfter);
     }
+    if (context.scaling && !placed.isEmpty())
+        context.scaling->trackFlow(twips::toPixels(area), placed);
     if (y > area.bottom() + 1 + 90) // the last block's spacing may run into the margin
         context.window->addDiagnostic(QStringLiteral("text flow overflows its area by %1 twips").arg(y - area.bottom() - 1 - 90));
+}
+
+int PageBuilder::addEvidenceBox(const QJsonObject &evidence, const QRect &place, QWidget *parent, Context &context,
+                                QList<ActiveResize::FlowBlock> &flow) const
+{
+    QString problem;
+    const QString html = evidenceHtml(evidence, &problem);
+    if (html.isEmpty()) {
+        context.window->addDiagnostic(problem);
+        return 0;
+    }
+    // A tinted panel whose height follows its text.
+    constexpr int padding = 6; // pixels inside the border
+    QFont font(defaultFamily);
+    font.setPixelSize(twips::fontPixels(10.5));
+    auto heightAt = [](const QWidget *panel, int width) {
+        const auto *label = static_cast<const QLabel *>(panel);
+        QTextDocument measure;
+        measure.setDocumentMargin(0);
+        measure.setDefaultFont(label->font());
+        measure.setHtml(label->text());
+        measure.setTextWidth(width - 2 * padding - 2);
+        return qCeil(measure.size().height()) + 2 * padding + 2;
+    };
+
+    auto *box = new QLabel(parent);
+    box->setObjectName(QStringLiteral("lblEvidence"));
+    box->setTextFormat(Qt::RichText);
+    box->setWordWrap(true);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setText(html);
+    box->setFont(font);
+    const int heightPixels = heightAt(box, twips::toPixels(place.width()));
+    box->setMargin(padding);
+    box->setStyleSheet(QStringLiteral("QLabel { background-color: #f1f5e1; color: #1a1a1a; border: 1px solid #808000; }"));
+    box->setGeometry(twips::toPixels(QRect(place.left(), place.top(), place.width(), 0)).adjusted(0, 0, 0, heightPixels));
+    box->setAccessibleName(QStringLiteral("At a glance"));
+    if (context.scaling)
+        context.scaling->track(box);
+    flow.append({box, heightAt});
+    return heightPixels * twips::perPixel;
 }
 
 void PageBuilder::addNavigationRow(const QJsonArray &buttons, QWidget *parent, Context &context) const

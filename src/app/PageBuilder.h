@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ActiveResize.h"
+
 #include <QJsonObject>
+#include <QRect>
 #include <QStringList>
 
 class QWidget;
@@ -21,6 +24,9 @@ public:
     explicit PageBuilder(PageNavigator &navigator);
 
     PageWindow *build(const PageDesign &design) const;
+    // Adds one control, written as a design's controls are, to a built window:
+    // for controls whose list comes from other data (an encyclopedia's topics).
+    QWidget *addControl(PageWindow &window, const QJsonObject &control) const;
 
     // Every page id a design's controls lead to.
     static QStringList targets(const QJsonObject &designJson);
@@ -30,9 +36,13 @@ private:
     void createControls(const QJsonArray &controls, QWidget *parent, Context &context) const;
     QWidget *createControl(const QJsonObject &c, QWidget *parent, Context &context) const;
     void layoutFlow(const QJsonObject &flow, QWidget *parent, Context &context) const;
+    // The "At a glance" panel of a therapy page; returns its height in twips.
+    int addEvidenceBox(const QJsonObject &evidence, const QRect &place, QWidget *parent, Context &context,
+                       QList<ActiveResize::FlowBlock> &flow) const;
     void addNavigationRow(const QJsonArray &buttons, QWidget *parent, Context &context) const;
     void connectOperation(QWidget *control, const QJsonObject &c, Context &context) const;
     void checkTextFits(QWidget *control, Context &context) const;
+    void checkTextKeepsClear(PageWindow &window) const;
 
     PageNavigator &m_navigator;
 };

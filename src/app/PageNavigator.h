@@ -30,6 +30,7 @@ public:
     ~PageNavigator() override;
 
     const ProgramFolder &programFolder() const { return m_folder; }
+    const PageBuilder &builder() const { return m_builder; }
 
     // Registers every design compiled into the program.
     void registerDesigns();

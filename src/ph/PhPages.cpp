@@ -23,7 +23,7 @@ void addScaleDiagram(PageWindow &page)
     diagram->setGeometry(twips::toPixels(scaleDiagramTwips));
     diagram->show();
     if (ActiveResize *scaling = page.scaling()) {
-        scaling->track(diagram);
+        scaling->track(diagram, true);
         if (page.size() != twips::toPixels(page.design().clientTwips()))
             scaling->rescale();
     }

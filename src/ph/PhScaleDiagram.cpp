@@ -126,7 +126,7 @@ void PhScaleDiagram::paintEvent(QPaintEvent *)
 
     const Range ranges[] = {
         {"7.45 - 8.00", "Alkalosis: the blood is too alkaline and needs medical care.", 8, 7.45, QColor(0, 0, 255), Qt::white},
-        {"7.35 - 7.45", "Normal blood pH, held by the lungs, kidneys and blood buffers.", 7.45, 7.35, QColor(0, 176, 0), Qt::white},
+        {"7.35 - 7.45", "Normal blood pH, held by the lungs, kidneys and blood buffers.", 7.45, 7.35, QColor(0, 176, 0), Qt::black},
         {"7.35 - 6.80", "Acidosis: the blood is too acidic and needs medical care.", 7.35, 6.8, QColor(255, 140, 0), Qt::black},
     };
     const double rangesHeight = bottom68 - top8;

@@ -88,15 +88,6 @@ ReadingsSheet::ReadingsSheet(PageWindow &page, PageNavigator &navigator)
         });
         connect(m_logList, &QListWidget::itemActivated, this, &ReadingsSheet::openSelectedLogs);
     }
-    if (m_comments) {
-        // The box's text with the line ends the program writes (CR LF), as the
-        // comments and the logs have them.
-        auto keepText = [this] {
-            m_comments->setProperty("text", m_comments->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")));
-        };
-        connect(m_comments, &QPlainTextEdit::textChanged, this, keepText);
-        keepText();
-    }
     // The dialogs work on this sheet's boxes; they go when it goes.
     connect(&page, &PageWindow::closing, &navigator, [&navigator] {
         navigator.closePage(SaveLogDialog::pageId);

@@ -238,6 +238,33 @@ private slots:
         QCOMPARE(button->font().pixelSize(), fontBefore * 2);
     }
 
+    // On a window wider than the design, text keeps the design measure (scaled
+    // as its font is) and stands in the middle; blocks keep their design gaps;
+    // a picture keeps its shape. At design size everything is where designed.
+    void wideWindowKeepsTheMeasureAndTheShapes()
+    {
+        TestProgram program;
+        program.start();
+        halvora::PageWindow *page = program.navigator()->openPage("tstFlow");
+        QVERIFY(page);
+        const QSize design = page->size();
+        auto geometry = [page](const char *name) { return page->findChild<QWidget *>(name)->geometry(); };
+        const QRect first = geometry("lblFirst"), picture = geometry("picCells"), second = geometry("lblSecond");
+
+        page->resize(qRound(design.width() * 2.4), design.height() * 2);
+        const QRect wideFirst = geometry("lblFirst"), widePicture = geometry("picCells"), wideSecond = geometry("lblSecond");
+        QVERIFY(qAbs(wideFirst.width() - first.width() * 2) <= 1);
+        QVERIFY(qAbs(wideFirst.center().x() - page->width() / 2) <= 2);
+        QVERIFY(qAbs(widePicture.width() * picture.height() - widePicture.height() * picture.width()) <= picture.width() + picture.height());
+        QVERIFY(qAbs((widePicture.top() - wideFirst.bottom()) - 2 * (picture.top() - first.bottom())) <= 2);
+        QVERIFY(qAbs((wideSecond.top() - widePicture.bottom()) - 2 * (second.top() - picture.bottom())) <= 2);
+
+        page->resize(design);
+        QCOMPARE(geometry("lblFirst"), first);
+        QCOMPARE(geometry("picCells"), picture);
+        QCOMPARE(geometry("lblSecond"), second);
+    }
+
     void printButtonTitlesAndPrintsThePage()
     {
         TestProgram program;

@@ -1,6 +1,9 @@
 // halvora-gallery --list            one line per window: page id, a tab, its caption after loading
 // halvora-gallery DIR [PageId...]    DIR/<PageId>.png for the named (default: every) window at design size
 // halvora-gallery --size 1280x1024 DIR [PageId...]   the same at another window size, rescaled
+// A window named PageId:control is rendered after a click on that control, as
+// DIR/<PageId>-<control>.png (an encyclopedia topic, a document link).
+// frmPrint is rendered holding the shopping list with every item ticked.
 #include "MainMenu.h"
 #include "MessageBox.h"
 #include "PageNavigator.h"
@@ -15,6 +18,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
 
 #include <cstdio>
@@ -101,7 +105,9 @@ int main(int argc, char *argv[])
     }
     const QStringList ids = args.isEmpty() ? all : args;
     int failures = 0;
-    for (const QString &id : ids) {
+    for (const QString &request : ids) {
+        const QString id = request.section(QLatin1Char(':'), 0, 0);
+        const QString control = request.section(QLatin1Char(':'), 1);
         if (id == QLatin1String("frmPrint"))
             fillShoppingList(*navigator);
         PageWindow *page = navigator->openPage(id);
@@ -115,7 +121,19 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
         if (page->contentFrame())
             page->contentFrame()->show();
-        const QString file = dir.filePath(id + QStringLiteral(".png"));
+        if (!control.isEmpty()) {
+            auto *target = page->findChild<QWidget *>(control);
+            if (!target) {
+                std::fprintf(stderr, "%s: no control %s\n", qPrintable(id), qPrintable(control));
+                ++failures;
+                if (page != menu)
+                    navigator->closePage(id);
+                continue;
+            }
+            QTest::mouseClick(target, Qt::LeftButton);
+            QCoreApplication::processEvents();
+        }
+        const QString file = dir.filePath(QString(request).replace(QLatin1Char(':'), QLatin1Char('-')) + QStringLiteral(".png"));
         if (!page->grab().save(file)) {
             std::fprintf(stderr, "%s: cannot write %s\n", qPrintable(id), qPrintable(file));
             ++failures;
