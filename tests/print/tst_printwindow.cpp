@@ -313,7 +313,8 @@ private slots:
         bool wasPrinting = false;
         QTimer::singleShot(0, this, [&] {
             wasPrinting = print->isPrinting();
-            m_program.pressEscape(printPage);
+            // Typed where the reader types: the text box passes Escape on to its window.
+            QTest::keyClick(textBox(), Qt::Key_Escape);
         });
         // Pressed directly: the job must start before the queued Escape arrives.
         qobject_cast<QPushButton *>(m_program.control(printPage, "cmdPrint"))->click();
