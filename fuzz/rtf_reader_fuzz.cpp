@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +17,19 @@
 #include <cstdlib>
 
 namespace {
+
+bool hasTable(const QTextDocument &doc)
+{
+    const auto frames = doc.rootFrame()->childFrames();
+    return std::any_of(frames.cbegin(), frames.cend(), [](QTextFrame *frame) { return qobject_cast<QTextTable *>(frame); });
+}
+
+QString withoutSeparators(QString text)
+{
+    text.remove(u'\t');
+    text.remove(u'\n');
+    return text;
+}
 
 void fail(const char *what)
 {
@@ -48,7 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             fail("a failed read left content or gave no reason");
         return 0;
     }
-    if (plain != doc.toPlainText())
+    // A table row is one line of tab-separated cells in plain text, while the
+    // document keeps each cell a paragraph of its own (and pads short rows):
+    // where tables were read, the same text must come in the same order.
+    if (hasTable(doc) ? withoutSeparators(plain) != withoutSeparators(doc.toPlainText()) : plain != doc.toPlainText())
         fail("plainText() differs from the document's plain text");
 
     const QByteArray written = halvora::RtfWriter::write(doc);

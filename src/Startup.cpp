@@ -4,6 +4,7 @@
 #include "PageNavigator.h"
 #include "PageWindow.h"
 #include "SettingsWindow.h"
+#include "documents/DocumentPages.h"
 #include "drugs/DrugPages.h"
 #include "encyclopedias/EncyclopediaPages.h"
 #include "ph/PhPages.h"
@@ -22,6 +23,7 @@ QWidget *start(const QString &programFolder)
     ph::registerPages(*navigator);
     print::registerPages(*navigator);
     support::registerPages(*navigator);
+    documents::registerPages(*navigator);
 
     PageWindow *menu = MainMenu::start(*navigator);
     if (!menu) {

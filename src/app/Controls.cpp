@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,6 +90,20 @@ void PictureBox::paintEvent(QPaintEvent *)
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
+}
+
+FillsWindow::FillsWindow(QWidget *control, QWidget *window)
+    : QObject(control)
+    , m_control(control)
+{
+    window->installEventFilter(this);
+}
+
+bool FillsWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && m_control)
+        m_control->setGeometry(static_cast<QWidget *>(watched)->rect());
+    return QObject::eventFilter(watched, event);
 }
 
 QString TextBox::text() const

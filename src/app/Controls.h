@@ -45,6 +45,21 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 };
 
+// Keeps a control filling its window's client area as the window is resized,
+// for the few windows that do not rescale (a document in a plain window).
+class FillsWindow : public QObject
+{
+    Q_OBJECT
+public:
+    FillsWindow(QWidget *control, QWidget *window);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPointer<QWidget> m_control;
+};
+
 // A rectangle or rounded box outline, drawn behind the controls it frames.
 class ShapeWidget : public QWidget
 {

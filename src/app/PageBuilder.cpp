@@ -432,6 +432,8 @@ QWidget *PageBuilder::createControl(const QJsonObject &c, QWidget *parent, Conte
         w->setVisible(false);
     if (context.scaling)
         context.scaling->track(w, type == QLatin1String("picture"));
+    else if (c.value(QLatin1String("fill")).toBool())
+        new FillsWindow(w, context.window);
     createControls(c.value(QLatin1String("children")).toArray(), w, context);
     connectOperation(w, c, context);
     checkTextFits(w, context);
@@ -633,9 +635,12 @@ void PageBuilder::connectOperation(QWidget *control, const QJsonObject &c, Conte
         for (const QJsonValue &v : c.value(QLatin1String("hide")).toArray())
             hide.append(v.toString());
         action = [window, show, hide] {
+            // A panel opens on top of the page's text, whatever was built after it.
             for (const QString &name : show)
-                if (QWidget *w = window->control(name))
+                if (QWidget *w = window->control(name)) {
                     w->show();
+                    w->raise();
+                }
             for (const QString &name : hide)
                 if (QWidget *w = window->control(name))
                     w->hide();

@@ -74,14 +74,20 @@ void SectionBar::install(PageWindow &page, PageNavigator &navigator)
         button->setGeometry(twips::toPixels(QRect(b.left, 0, b.width, barHeight)));
         button->setFont(font);
         button->setAutoDefault(false);
-        button->setStyleSheet(QStringLiteral("QPushButton { background-color: #ffffff; color: #000000; border: 1px solid #808080; }"
-                                             "QPushButton:pressed { background-color: #dcdcdc; }"));
+        const QString target = QString::fromLatin1(b.target);
+        // The section the reader is in stands out from the others.
+        const bool current = target == own;
+        button->setStyleSheet(current ? QStringLiteral("QPushButton { background-color: #004000; color: #ffffff; font-weight: bold;"
+                                                       " border: 1px solid #004000; }")
+                                      : QStringLiteral("QPushButton { background-color: #ffffff; color: #000000; border: 1px solid #808080; }"
+                                                       "QPushButton:pressed { background-color: #dcdcdc; }"));
+        if (current)
+            button->setAccessibleDescription(QStringLiteral("This section is open"));
         button->show();
         if (ActiveResize *scaling = page.scaling())
             scaling->track(button);
 
-        const QString target = QString::fromLatin1(b.target);
-        if (target != own) {
+        if (!current) {
             QObject::connect(button, &QPushButton::clicked, &page, [&navigator, target, pageId] {
                 navigator.replacePage(target, pageId);
             });

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 namespace halvora::test {
 
@@ -65,6 +67,74 @@ inline QStringList describe(const QTextDocument &doc)
         }
     }
     return lines;
+}
+
+// The text of a document as the reader's plain-text path gives it: one line
+// per paragraph, one line per table row with a tab after each cell. The
+// paragraph a QTextDocument always keeps after a table is no line of its own
+// when nothing was read into it at the document's end.
+inline QString textByRows(const QTextDocument &doc)
+{
+    QStringList lines;
+    bool trailingAfterTable = false;
+    auto it = doc.rootFrame()->begin();
+    // Nor is the empty paragraph before a table that opens the document.
+    if (doc.firstBlock().text().isEmpty()) {
+        auto next = it;
+        ++next;
+        if (!next.atEnd() && qobject_cast<QTextTable *>(next.currentFrame()))
+            it = next;
+    }
+    for (; !it.atEnd(); ++it) {
+        if (auto *table = qobject_cast<QTextTable *>(it.currentFrame())) {
+            for (int r = 0; r < table->rows(); ++r) {
+                QString line;
+                for (int c = 0; c < table->columns(); ++c) {
+                    QStringList paragraphs;
+                    const QTextTableCell cell = table->cellAt(r, c);
+                    for (auto b = cell.begin(); !b.atEnd(); ++b)
+                        paragraphs << b.currentBlock().text();
+                    line += paragraphs.join(u'\n') + u'\t';
+                }
+                lines << line;
+            }
+            trailingAfterTable = true;
+        } else if (it.currentBlock().isValid()) {
+            const QString text = it.currentBlock().text();
+            if (!(trailingAfterTable && text.isEmpty() && it.currentBlock() == doc.lastBlock()))
+                lines << text;
+            trailingAfterTable = false;
+        }
+    }
+    // Line separators and no-break spaces as toPlainText() gives them.
+    return lines.join(u'\n').replace(QChar::LineSeparator, u'\n').replace(QChar::Nbsp, u' ');
+}
+
+// Tables of a document in a compact form: "[A,B;C,D]" for two rows of two
+// cells, paragraphs inside a cell joined by "/", ordinary paragraphs as "|text|".
+inline QString outline(const QTextDocument &doc)
+{
+    QString out;
+    for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (auto *table = qobject_cast<QTextTable *>(it.currentFrame())) {
+            QStringList rows;
+            for (int r = 0; r < table->rows(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < table->columns(); ++c) {
+                    QStringList paragraphs;
+                    const QTextTableCell cell = table->cellAt(r, c);
+                    for (auto b = cell.begin(); !b.atEnd(); ++b)
+                        paragraphs << b.currentBlock().text();
+                    cells << paragraphs.join(u'/');
+                }
+                rows << cells.join(u',');
+            }
+            out += u'[' + rows.join(u';') + u']';
+        } else if (it.currentBlock().isValid()) {
+            out += u'|' + it.currentBlock().text() + u'|';
+        }
+    }
+    return out;
 }
 
 } // namespace halvora::test

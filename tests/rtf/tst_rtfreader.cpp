@@ -5,7 +5,10 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
 
 using halvora::RtfReader;
 using halvora::test::readFixture;
@@ -69,6 +72,10 @@ private slots:
     void edgeCases_data();
     void edgeCases();
     void lineBreakStaysInParagraph();
+    void tables_data();
+    void tables();
+    void tablesStayInProportionToTheInput();
+    void hangingIndentKeepsItsTabStop();
     void malformed_data();
     void malformed();
     void readReplacesDocument();
@@ -139,7 +146,7 @@ void TestRtfReader::fixtureText()
     QTextDocument doc;
     const auto docResult = RtfReader::read(rtf, &doc);
     QVERIFY2(docResult.ok, qPrintable(docResult.error));
-    QCOMPARE(doc.toPlainText(), text);
+    QCOMPARE(halvora::test::textByRows(doc), text);
 }
 
 void TestRtfReader::fixtureFormatting_data()
@@ -277,6 +284,9 @@ void TestRtfReader::edgeCases_data()
     QTest::newRow("hidden text not read") << QByteArray(R"({\rtf1 a{\v b}c})") << QStringLiteral("ac");
     QTest::newRow("list text kept, symbol bullet")
         << QByteArray(R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}{\listtext\f1\'b7\tab}Item})") << QStringLiteral("•\tItem");
+    QTest::newRow("blanks before a list marker dropped, as LibreOffice writes them")
+        << QByteArray(R"({\rtf1{\listtext\pard\plain  \u8226\'95\tab}Item \par{\pntext  1.\tab}Two})")
+        << QStringLiteral("•\tItem \n1.\tTwo");
     QTest::newRow("hex in the document code page") << QByteArray(R"({\rtf1\ansi\ansicpg1251 \'cf})") << QStringLiteral("П");
     QTest::newRow("font charset wins over the document code page")
         << QByteArray(R"({\rtf1\ansi\ansicpg1251{\fonttbl{\f0\fcharset0 A;}{\f1\fcharset204 B;}}\f1\'cf\f0\'cf})")
@@ -320,6 +330,108 @@ void TestRtfReader::lineBreakStaysInParagraph()
     QCOMPARE(doc.blockCount(), 2);
     QCOMPARE(doc.firstBlock().text(), QStringLiteral("a\u2028b"));
     QCOMPARE(doc.lastBlock().text(), QStringLiteral("c"));
+}
+
+void TestRtfReader::tables_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("outline");
+    QTest::addColumn<QString>("plain");
+
+    QTest::newRow("a row between paragraphs")
+        << QByteArray(R"({\rtf1 before\par\trowd\cellx1000\cellx2000\pard\intbl A\cell B\cell\row\pard after})")
+        << QStringLiteral("|before|[A,B]|after|") << QStringLiteral("before\nA\tB\t\nafter");
+    QTest::newRow("two rows, a cell of two paragraphs, table first")
+        << QByteArray(R"({\rtf1\trowd\cellx1\cellx2\pard\intbl A\par A2\cell B\cell\row)"
+                      R"(\trowd\cellx1\cellx2\pard\intbl C\cell D\cell\row\pard after})")
+        << QStringLiteral("||[A/A2,B;C,D]|after|") << QStringLiteral("A\nA2\tB\t\nC\tD\t\nafter");
+    QTest::newRow("an empty cell is kept")
+        << QByteArray(R"({\rtf1 x\par\pard\intbl A\cell\cell C\cell\row\pard y})")
+        << QStringLiteral("|x|[A,,C]|y|") << QStringLiteral("x\nA\t\tC\t\ny");
+    QTest::newRow("a short row is padded")
+        << QByteArray(R"({\rtf1 x\par\pard\intbl A\cell B\cell C\cell\row D\cell\row\pard y})")
+        << QStringLiteral("|x|[A,B,C;D,,]|y|") << QStringLiteral("x\nA\tB\tC\t\nD\t\ny");
+    QTest::newRow("a longer row widens the table")
+        << QByteArray(R"({\rtf1 x\par\pard\intbl A\cell\row B\cell C\cell\row\pard y})")
+        << QStringLiteral("|x|[A,;B,C]|y|") << QStringLiteral("x\nA\t\nB\tC\t\ny");
+    QTest::newRow("text before row is one more cell")
+        << QByteArray(R"({\rtf1 x\par\pard\intbl A\cell B\row\pard y})")
+        << QStringLiteral("|x|[A,B]|y|") << QStringLiteral("x\nA\tB\t\ny");
+    QTest::newRow("row properties repeated after the cells")
+        << QByteArray(R"({\rtf1 x\par\pard\intbl A\cell B\cell\pard\intbl{\trowd\cellx1\cellx2\row}\pard y})")
+        << QStringLiteral("|x|[A,B]|y|") << QStringLiteral("x\nA\tB\t\ny");
+    QTest::newRow("table at the document's end")
+        << QByteArray(R"({\rtf1 x\par\trowd\cellx1\pard\intbl A\cell\row})")
+        << QStringLiteral("|x|[A]||") << QStringLiteral("x\nA\t");
+    QTest::newRow("a nested table is flattened into its cell")
+        << QByteArray(R"({\rtf1 x\par\pard\intbl\itap2 a\nestcell b\nestcell{\*\nesttableprops\trowd\cellx1\nestrow})"
+                      R"({\nonesttables\par}\pard\intbl c\cell\row\pard y})")
+        << QStringLiteral("|x|[a\tb\tc]|y|") << QStringLiteral("x\na\tb\tc\t\ny");
+    QTest::newRow("par before cell adds no empty paragraph, as pandoc writes cells")
+        << QByteArray(R"({\rtf1 x\par{\trowd\cellx1\cellx2\intbl{{\pard\intbl A\par}\cell}{{\pard\intbl B\par\par}\cell}\intbl\row}\pard y})")
+        << QStringLiteral("|x|[A,B/]|y|") << QStringLiteral("x\nA\tB\n\t\ny");
+    QTest::newRow("two tables one after the other")
+        << QByteArray(R"({\rtf1\pard\intbl A\cell\row\pard between\par\pard\intbl B\cell\row\pard end})")
+        << QStringLiteral("||[A]|between|[B]|end|") << QStringLiteral("A\t\nbetween\nB\t\nend");
+}
+
+void TestRtfReader::tables()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, outline);
+    QFETCH(QString, plain);
+
+    QTextDocument doc;
+    const auto result = RtfReader::read(rtf, &doc);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(halvora::test::outline(doc), outline);
+
+    QString text;
+    QVERIFY(RtfReader::plainText(rtf, &text).ok);
+    QCOMPARE(text, plain);
+}
+
+void TestRtfReader::tablesStayInProportionToTheInput()
+{
+    // One wide row, then thousands of one-cell rows: padding every short row
+    // to the full width would turn a small file into a huge document.
+    QByteArray rtf = "{\\rtf1\\pard\\intbl ";
+    for (int c = 0; c < 60; ++c)
+        rtf += "w\\cell ";
+    rtf += "\\row ";
+    const int rows = 5000;
+    for (int r = 0; r < rows; ++r)
+        rtf += "z" + QByteArray::number(r) + "\\cell\\row ";
+    rtf += "\\pard end}";
+
+    QTextDocument doc;
+    QVERIFY(RtfReader::read(rtf, &doc).ok);
+    qint64 cells = 0;
+    for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (auto *table = qobject_cast<QTextTable *>(it.currentFrame()))
+            cells += qint64(table->rows()) * table->columns();
+    }
+    const qint64 read = 60 + rows;
+    QVERIFY2(cells <= 4 * read + 4096, qPrintable(QString::number(cells)));
+    const QString text = doc.toPlainText();
+    QVERIFY(text.contains(QStringLiteral("z4999")));
+    QVERIFY(text.endsWith(QStringLiteral("end")));
+}
+
+void TestRtfReader::hangingIndentKeepsItsTabStop()
+{
+    // A list item as pandoc and our writer write it: the bullet hangs in the
+    // margin and the text after its tab lines up with the wrapped lines.
+    QTextDocument doc;
+    doc.setTextWidth(200);
+    QVERIFY(RtfReader::read(R"({\rtf1\pard\li360\fi-360 \bullet\tab Item with enough words to wrap onto a second line of text\par})", &doc).ok);
+    const QTextBlock block = doc.firstBlock();
+    QCOMPARE(block.blockFormat().tabPositions().size(), 1);
+    doc.documentLayout(); // lays the document out
+    QTextLayout *layout = block.layout();
+    QVERIFY(layout->lineCount() >= 2);
+    const qreal itemX = layout->lineAt(0).cursorToX(2); // after "•\t"
+    QCOMPARE(qRound(itemX), qRound(layout->lineAt(1).x()));
 }
 
 void TestRtfReader::malformed_data()

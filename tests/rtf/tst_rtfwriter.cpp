@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 
 #include <algorithm>
 
@@ -51,6 +52,8 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void fixturesRoundTrip();
+    void tablesRoundTrip();
+    void listItemsKeepTheirMarkers();
 };
 
 void TestRtfWriter::screenSetting_data()
@@ -206,6 +209,64 @@ void TestRtfWriter::fixturesRoundTrip()
         QVERIFY2(RtfReader::read(RtfWriter::write(read), &again).ok, qPrintable(file));
         QCOMPARE(describe(again), describe(read));
     }
+}
+
+void TestRtfWriter::tablesRoundTrip()
+{
+    QTextDocument original;
+    QTextCursor c(&original);
+    c.insertText(QStringLiteral("before"));
+    QTextTable *table = c.insertTable(2, 3);
+    const QStringList cells = {QStringLiteral("Stage"), QStringLiteral("Größe"), QStringLiteral("Ελληνικά"),
+                               QStringLiteral("I"), QString(), QStringLiteral("small; {not} spread")};
+    for (int i = 0; i < cells.size(); ++i) {
+        QTextCursor cell = table->cellAt(i / 3, i % 3).firstCursorPosition();
+        cell.insertText(cells.at(i), i < 3 ? charFormat([](QTextCharFormat &f) { f.setFontWeight(QFont::Bold); })
+                                           : QTextCharFormat());
+    }
+    QTextCursor second = table->cellAt(1, 0).lastCursorPosition();
+    second.insertBlock();
+    second.insertText(QStringLiteral("two paragraphs"));
+    QTextCursor trailing = table->cellAt(0, 0).lastCursorPosition();
+    trailing.insertBlock(); // an empty paragraph at a cell's end is kept
+    c = table->lastCursorPosition();
+    c.movePosition(QTextCursor::NextBlock);
+    c.insertText(QStringLiteral("after"));
+
+    const QByteArray rtf = RtfWriter::write(original);
+    QTextDocument copy;
+    const auto result = RtfReader::read(rtf, &copy);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(halvora::test::outline(copy), halvora::test::outline(original));
+    QCOMPARE(halvora::test::outline(copy),
+             QStringLiteral("|before|[Stage/,Größe,Ελληνικά;I/two paragraphs,,small; {not} spread]|after|"));
+    QCOMPARE(describe(copy), describe(original));
+    // Readers that know no tables still see every cell.
+    QString text;
+    QVERIFY(RtfReader::plainText(rtf, &text).ok);
+    QCOMPARE(text, QStringLiteral("before\nStage\n\tGröße\tΕλληνικά\t\nI\ntwo paragraphs\t\tsmall; {not} spread\t\nafter"));
+}
+
+void TestRtfWriter::listItemsKeepTheirMarkers()
+{
+    QTextDocument original;
+    original.setMarkdown(QStringLiteral("Intro\n\n- first *point*\n- second\n  - nested\n\n1. one\n2. two\n"));
+
+    QTextDocument copy;
+    QVERIFY(RtfReader::read(RtfWriter::write(original), &copy).ok);
+    QCOMPARE(copy.toPlainText(), QStringLiteral("Intro\n•\tfirst point\n•\tsecond\n•\tnested\n1.\tone\n2.\ttwo"));
+
+    // The marker hangs in the indent, and the text after it lines up with
+    // wrapped lines; a nested item is indented one step further.
+    const QTextBlock first = copy.findBlockByNumber(1);
+    QCOMPARE(first.blockFormat().leftMargin(), 24.0);
+    QCOMPARE(first.blockFormat().textIndent(), -24.0);
+    QCOMPARE(first.blockFormat().tabPositions().value(0).position, 24.0);
+    QCOMPARE(copy.findBlockByNumber(3).blockFormat().leftMargin(), 48.0);
+    const QTextCursor point = copy.find(QStringLiteral("point"));
+    QVERIFY(point.charFormat().fontItalic());
+    const QTextCursor marker = copy.find(QStringLiteral("•"));
+    QVERIFY(!marker.charFormat().fontItalic());
 }
 
 QTEST_MAIN(TestRtfWriter)

@@ -1,7 +1,8 @@
 // halvora-gallery --list            one line per window: page id, a tab, its caption after loading
 // halvora-gallery DIR [PageId...]    DIR/<PageId>.png for the named (default: every) window at design size
 // halvora-gallery --size 1280x1024 DIR [PageId...]   the same at another window size, rescaled
-// A window named PageId:control is rendered after a click on that control, as
+// A window named PageId:control is rendered after a click on that control (or a
+// choice of that menu item), as
 // DIR/<PageId>-<control>.png (an encyclopedia topic, a document link).
 // frmPrint is rendered holding the shopping list with every item ticked.
 #include "MainMenu.h"
@@ -12,6 +13,7 @@
 #include "Startup.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -123,14 +125,19 @@ int main(int argc, char *argv[])
             page->contentFrame()->show();
         if (!control.isEmpty()) {
             auto *target = page->findChild<QWidget *>(control);
-            if (!target) {
+            // A menu item is an action, not a control of its own.
+            auto *action = target ? nullptr : page->findChild<QAction *>(control);
+            if (!target && !action) {
                 std::fprintf(stderr, "%s: no control %s\n", qPrintable(id), qPrintable(control));
                 ++failures;
                 if (page != menu)
                     navigator->closePage(id);
                 continue;
             }
-            QTest::mouseClick(target, Qt::LeftButton);
+            if (action)
+                action->trigger();
+            else
+                QTest::mouseClick(target, Qt::LeftButton);
             QCoreApplication::processEvents();
         }
         const QString file = dir.filePath(QString(request).replace(QLatin1Char(':'), QLatin1Char('-')) + QStringLiteral(".png"));

@@ -9,7 +9,7 @@ namespace halvora::rtf {
 enum class Word : std::uint8_t {
     Unknown,
     // destinations
-    FontTable, ColorTable, SkipDestination, TextDestination, Field,
+    FontTable, ColorTable, SkipDestination, TextDestination, ListText, Field,
     UnicodePair, UnicodeVersion,
     // document
     Rtf, Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, Charset, CodePage,
@@ -20,7 +20,7 @@ enum class Word : std::uint8_t {
     // paragraphs
     ParagraphDefault, AlignLeft, AlignCenter, AlignRight, AlignJustify,
     LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter,
-    Paragraph, SoftBreak, Line, Tab, Cell,
+    Paragraph, SoftBreak, Line, Tab, Cell, NestedCell, Row, InTable,
     // special characters
     EmDash, EnDash, LeftQuote, RightQuote, LeftDoubleQuote, RightDoubleQuote,
     Bullet, EmSpace, EnSpace, QuarterEmSpace, ZeroWidthJoiner,

@@ -69,6 +69,7 @@ inline bool isDestination(Word word)
     case Word::ColorTable:
     case Word::SkipDestination:
     case Word::TextDestination:
+    case Word::ListText:
     case Word::Field:
     case Word::UnicodePair:
     case Word::UnicodeVersion:
@@ -350,9 +351,12 @@ void Parser::handleWord(Word word, bool hasParam, int param)
     case Word::Rtf:
     case Word::Field:
     case Word::TextDestination:
-        // Field results and list text are shown. We build no lists from
-        // \ls/\pn tables, so \listtext and \pntext are where the bullets and
-        // numbers of old-reader output survive: they are read as text.
+        break; // field results are shown
+    case Word::ListText:
+        // We build no lists from \ls/\pn tables, so \listtext and \pntext
+        // are where the bullets and numbers survive: they are read as text,
+        // without the blanks some writers put before the marker.
+        m_state.listMarker = true;
         break;
     case Word::FontTable:
         m_state.destination = Destination::FontTable;
@@ -442,19 +446,25 @@ void Parser::handleWord(Word word, bool hasParam, int param)
     case Word::FirstIndent: para.firstIndent = twips(param); break;
     case Word::SpaceBefore: para.spaceBefore = twips(param); break;
     case Word::SpaceAfter: para.spaceAfter = twips(param); break;
+    case Word::InTable: para.inTable = true; break;
     case Word::Paragraph:
         paragraphBreak();
         break;
     case Word::SoftBreak:
-        // \sect, \page and \row end a paragraph only if one is open, so
-        // "\par\sect" does not add an empty paragraph. Tables become
-        // tab-separated lines.
-        if (m_paragraphHasContent)
+        // \sect, \page and \nestrow end a paragraph only if one is open,
+        // so "\par\sect" does not add an empty paragraph.
+        if (m_paragraphOpen)
             paragraphBreak();
+        break;
+    case Word::Cell:
+        cellBreak();
+        break;
+    case Word::Row:
+        rowBreak();
         break;
     case Word::Line: emitChar(QChar::LineSeparator); break;
     case Word::Tab:
-    case Word::Cell: emitChar(u'\t'); break;
+    case Word::NestedCell: emitChar(u'\t'); break; // a table inside a cell is flattened
     case Word::EmDash: emitChar(0x2014); break;
     case Word::EnDash: emitChar(0x2013); break;
     case Word::LeftQuote: emitChar(0x2018); break;
@@ -569,6 +579,15 @@ void Parser::skipBinary(int count)
 
 void Parser::emitLatin1(const char *data, qsizetype size)
 {
+    if (m_state.listMarker) {
+        while (size > 0 && *data == ' ') {
+            ++data;
+            --size;
+        }
+        if (size == 0)
+            return;
+        m_state.listMarker = false;
+    }
     resolveSurrogate();
     if (m_state.destination == Destination::Text) {
         if (beginRun())
@@ -580,6 +599,13 @@ void Parser::emitLatin1(const char *data, qsizetype size)
 
 void Parser::emitString(QStringView text)
 {
+    if (m_state.listMarker) {
+        while (!text.isEmpty() && text.front() == u' ')
+            text = text.mid(1);
+        if (text.isEmpty())
+            return;
+        m_state.listMarker = false;
+    }
     resolveSurrogate();
     if (m_state.destination == Destination::Text) {
         if (beginRun())
@@ -619,16 +645,21 @@ bool Parser::beginRun()
 {
     if (m_state.chars.hidden)
         return false;
-    if (m_paragraphPending) {
-        m_sink->startParagraph();
-        m_paragraphPending = false;
-    }
+    openParagraph();
     if (m_state.chars != m_runChars) {
         flushRun();
         m_runChars = m_state.chars;
     }
-    m_paragraphHasContent = true;
     return true;
+}
+
+void Parser::openParagraph()
+{
+    if (m_paragraphOpen)
+        return;
+    m_sink->beginParagraph(m_state.para);
+    m_paragraphOpen = true;
+    m_paragraphInTable = m_state.para.inTable;
 }
 
 void Parser::resolveSurrogate()
@@ -675,12 +706,49 @@ void Parser::paragraphBreak()
     if (m_state.destination != Destination::Text)
         return;
     resolveSurrogate();
-    if (m_paragraphPending)
-        m_sink->startParagraph();
+    openParagraph(); // "\par\par" holds an empty paragraph
     flushRun();
     m_sink->endParagraph(m_state.para);
-    m_paragraphPending = true;
-    m_paragraphHasContent = false;
+    m_paragraphOpen = false;
+    m_cellHasParagraph = m_paragraphInTable;
+}
+
+// A \cell closes a table cell only where the paragraph lies in a table; a
+// stray one, as some writers leave outside tables, separates like a tab.
+void Parser::cellBreak()
+{
+    if (m_state.destination != Destination::Text)
+        return;
+    if (!(m_paragraphOpen ? m_paragraphInTable : m_state.para.inTable)) {
+        emitChar(u'\t');
+        return;
+    }
+    resolveSurrogate();
+    // An empty cell is still a cell, but a \par right before \cell (as
+    // pandoc writes every cell) ends the cell's last paragraph, like the
+    // final \par of a document, and adds no empty one.
+    if (m_paragraphOpen || !m_cellHasParagraph)
+        openParagraph();
+    flushRun();
+    m_sink->endCell(m_state.para);
+    m_paragraphOpen = false;
+    m_cellHasParagraph = false;
+    m_rowOpen = true;
+}
+
+void Parser::rowBreak()
+{
+    if (m_state.destination != Destination::Text)
+        return;
+    // Text between the last \cell and \row belongs to one more cell.
+    if (m_paragraphOpen && m_paragraphInTable)
+        cellBreak();
+    if (m_rowOpen) {
+        m_sink->endRow();
+        m_rowOpen = false;
+    } else if (m_paragraphOpen) {
+        paragraphBreak(); // a \row with no table cells before it only ends its line
+    }
 }
 
 void Parser::finishDocument()
@@ -688,8 +756,10 @@ void Parser::finishDocument()
     if (m_state.destination == Destination::Text)
         resolveSurrogate();
     flushRun();
-    if (!m_paragraphPending)
+    if (m_paragraphOpen)
         m_sink->finishParagraph(m_state.para);
+    else if (m_rowOpen)
+        m_sink->endRow();
 }
 
 } // namespace halvora::rtf

@@ -52,7 +52,10 @@ private:
     void resolveSurrogate();
     void flushBytes();
     void flushRun();
+    void openParagraph();
     void paragraphBreak();
+    void cellBreak();
+    void rowBreak();
     void finishDocument();
     int currentCodePage() const;
 
@@ -77,8 +80,10 @@ private:
     CharState m_runChars;
     int m_fallbackToSkip = 0; // \uc characters still to drop after a \u
     char16_t m_highSurrogate = 0;
-    bool m_paragraphPending = false;    // a \par was read; its successor opens lazily
-    bool m_paragraphHasContent = false;
+    bool m_paragraphOpen = false;    // the sink has begun the current paragraph
+    bool m_paragraphInTable = false; // ... and it lies in a table cell
+    bool m_rowOpen = false;          // a cell has ended and its row has not
+    bool m_cellHasParagraph = false; // a \par has ended a paragraph of the current cell
 };
 
 } // namespace halvora::rtf

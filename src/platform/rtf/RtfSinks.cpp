@@ -1,6 +1,9 @@
 #include "RtfSinks.h"
 
 #include <QTextBlockFormat>
+#include <QTextTable>
+
+#include <utility>
 
 namespace halvora::rtf {
 
@@ -8,6 +11,10 @@ namespace {
 
 // Distances: twips in RTF, pixels at 96 dpi in QTextDocument.
 constexpr double kTwipsPerPixel = 15.0;
+
+// Word processors allow at most 63 columns.
+constexpr int kMaxColumns = 63;
+constexpr qint64 kCellAllowance = 4096;
 
 Qt::Alignment toQt(Alignment alignment)
 {
@@ -27,18 +34,32 @@ PlainTextSink::PlainTextSink(QString *text)
 {
 }
 
+void PlainTextSink::beginParagraph(const ParaState &)
+{
+    if (!m_first && !m_afterCell)
+        m_text->append(u'\n');
+    m_first = false;
+    m_afterCell = false;
+}
+
 void PlainTextSink::text(const QString &run, const CharState &)
 {
     m_text->append(run);
 }
 
-void PlainTextSink::startParagraph()
-{
-    m_text->append(u'\n');
-}
-
 void PlainTextSink::endParagraph(const ParaState &)
 {
+}
+
+void PlainTextSink::endCell(const ParaState &)
+{
+    m_text->append(u'\t');
+    m_afterCell = true;
+}
+
+void PlainTextSink::endRow()
+{
+    m_afterCell = false;
 }
 
 void PlainTextSink::finishParagraph(const ParaState &)
@@ -63,14 +84,27 @@ DocumentSink::DocumentSink(const QTextCursor &cursor, const Tables &tables)
 {
 }
 
+void DocumentSink::beginParagraph(const ParaState &para)
+{
+    const bool first = std::exchange(m_first, false);
+    if (para.inTable && !m_flattenTables) {
+        if (!m_table || m_cellPending)
+            enterCell();
+        else
+            m_cursor.insertBlock(); // a further paragraph of the same cell
+        return;
+    }
+    if (m_table) {
+        leaveTable(); // into the paragraph that always follows a table
+        return;
+    }
+    if (!first)
+        m_cursor.insertBlock();
+}
+
 void DocumentSink::text(const QString &run, const CharState &chars)
 {
     m_cursor.insertText(run, format(chars));
-}
-
-void DocumentSink::startParagraph()
-{
-    m_cursor.insertBlock();
 }
 
 void DocumentSink::endParagraph(const ParaState &para)
@@ -78,9 +112,74 @@ void DocumentSink::endParagraph(const ParaState &para)
     applyBlockFormat(para);
 }
 
+void DocumentSink::endCell(const ParaState &para)
+{
+    applyBlockFormat(para);
+    ++m_cellsRead;
+    if (m_flattenTables) {
+        m_cursor.insertText(QStringLiteral("\t"));
+        return;
+    }
+    ++m_column;
+    m_cellPending = true;
+}
+
+void DocumentSink::endRow()
+{
+    ++m_row;
+    m_column = 0;
+    m_cellPending = true;
+}
+
 void DocumentSink::finishParagraph(const ParaState &para)
 {
     applyBlockFormat(para);
+}
+
+// Puts the cursor into the cell that comes next, first making the table or
+// growing it: a row may bring more cells than the rows before it.
+void DocumentSink::enterCell()
+{
+    if (!m_table) {
+        QTextTableFormat format;
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorder(1);
+        format.setBorderCollapse(true);
+        format.setCellPadding(4);
+        format.setCellSpacing(0);
+        m_table = m_cursor.insertTable(1, 1, format);
+        m_row = 0;
+        m_column = 0;
+        ++m_cellsMade;
+    }
+    // Rows shorter than the table are padded with empty cells. Padding is
+    // kept in proportion to the cells read, so that a crafted document
+    // cannot make a small file into millions of cells; past that, tables
+    // are read as lines of tab-separated cells.
+    const qint64 growth = (m_row >= m_table->rows() ? m_table->columns() : 0)
+        + (m_column >= m_table->columns() ? m_table->rows() : 0);
+    if (m_cellsMade + growth > 4 * m_cellsRead + kCellAllowance || m_column >= kMaxColumns) {
+        leaveTable();
+        m_flattenTables = true;
+        return;
+    }
+    if (m_row >= m_table->rows())
+        m_table->appendRows(m_row - m_table->rows() + 1);
+    if (m_column >= m_table->columns())
+        m_table->appendColumns(m_column - m_table->columns() + 1);
+    m_cellsMade += growth;
+    m_cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
+    m_cellPending = false;
+    m_blockStateKnown = false;
+}
+
+void DocumentSink::leaveTable()
+{
+    m_cursor = m_table->lastCursorPosition();
+    m_cursor.movePosition(QTextCursor::NextBlock);
+    m_table = nullptr;
+    m_cellPending = false;
+    m_blockStateKnown = false;
 }
 
 const QTextCharFormat &DocumentSink::format(const CharState &chars)
@@ -122,7 +221,7 @@ QTextCharFormat DocumentSink::makeFormat(const CharState &chars) const
 
 void DocumentSink::applyBlockFormat(const ParaState &para)
 {
-    if (para == m_blockState)
+    if (m_blockStateKnown && para == m_blockState)
         return;
     QTextBlockFormat format;
     if (para.alignment != Alignment::Left)
@@ -133,12 +232,17 @@ void DocumentSink::applyBlockFormat(const ParaState &para)
         format.setRightMargin(para.rightIndent / kTwipsPerPixel);
     if (para.firstIndent != 0)
         format.setTextIndent(para.firstIndent / kTwipsPerPixel);
+    // A hanging first line (a list item's bullet) has an implicit tab stop
+    // where the other lines begin, as word processors keep it.
+    if (para.firstIndent < 0 && para.leftIndent > 0)
+        format.setTabPositions({QTextOption::Tab(para.leftIndent / kTwipsPerPixel, QTextOption::LeftTab)});
     if (para.spaceBefore != 0)
         format.setTopMargin(para.spaceBefore / kTwipsPerPixel);
     if (para.spaceAfter != 0)
         format.setBottomMargin(para.spaceAfter / kTwipsPerPixel);
     m_cursor.setBlockFormat(format);
     m_blockState = para;
+    m_blockStateKnown = true;
 }
 
 } // namespace halvora::rtf

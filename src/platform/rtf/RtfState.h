@@ -36,6 +36,7 @@ struct ParaState {
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    bool inTable = false; // \intbl: the paragraph lies in a table cell
 
     bool operator==(const ParaState &) const = default;
 };
@@ -51,6 +52,7 @@ struct GroupState {
     Destination destination = Destination::Text;
     Destination unicodePairOuter = Destination::Text; // restored by \ud
     int unicodeSkip = 1;
+    bool listMarker = false; // in \listtext or \pntext, before the marker's first character
 };
 
 struct FontEntry {

@@ -9,8 +9,15 @@
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <numeric>
+#include <variant>
 
 namespace halvora {
 
@@ -51,11 +58,12 @@ struct ParagraphFormat {
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    int tabStop = 0; // a list item's: where the text after its marker starts
 
     bool isDefault() const
     {
         return !alignment && leftIndent == 0 && rightIndent == 0 && firstIndent == 0
-            && spaceBefore == 0 && spaceAfter == 0;
+            && spaceBefore == 0 && spaceAfter == 0 && tabStop == 0;
     }
 };
 
@@ -64,6 +72,20 @@ struct Paragraph {
     QList<Run> runs;
     RunFormat mark; // the format of the paragraph's end, which an empty line is shown in
 };
+
+// A table as rows of cells, each cell a list of paragraphs; a nested table
+// is written as the paragraphs of its cells.
+struct Table {
+    QList<int> cellRights; // right edge of each column, in twips from the left margin
+    QList<QList<QList<Paragraph>>> rows;
+};
+
+using Item = std::variant<Paragraph, Table>;
+
+// Each list level indents by this much, and the marker hangs in it.
+constexpr int kListIndent = 360;
+// Table width in twips: the text width of a Letter or A4 page with 1-inch margins, rounded down.
+constexpr int kTableWidth = 9000;
 
 int toTwips(qreal pixels)
 {
@@ -131,30 +153,53 @@ const char *familyClass(const QString &family)
     return "\\fnil";
 }
 
-// Reads a document into paragraphs and runs, and the font and colour tables they need.
+// The text before a list item: its bullet or number, then a tab.
+QString listMarker(const QTextBlock &block, const QTextList &list)
+{
+    QString marker;
+    switch (list.format().style()) {
+    case QTextListFormat::ListCircle: marker = QStringLiteral("\u25E6"); break;
+    case QTextListFormat::ListSquare: marker = QStringLiteral("\u25AA"); break;
+    case QTextListFormat::ListDisc: marker = QStringLiteral("\u2022"); break;
+    default: marker = list.itemText(block); break;
+    }
+    return marker + u'\t';
+}
+
+// Column widths in proportion to the longest text of each column, so a
+// column of short labels beside one of sentences is not given half the page.
+QList<int> columnRights(const QTextTable &table)
+{
+    QList<int> weights(table.columns(), 4);
+    for (int r = 0; r < table.rows(); ++r) {
+        for (int c = 0; c < table.columns(); ++c) {
+            const QTextTableCell cell = table.cellAt(r, c);
+            const int length = cell.lastPosition() - cell.firstPosition();
+            weights[c] = std::max(weights[c], std::min(length, 60));
+        }
+    }
+    const int total = std::accumulate(weights.cbegin(), weights.cend(), 0);
+    QList<int> rights;
+    int sum = 0;
+    for (const int weight : std::as_const(weights)) {
+        sum += weight;
+        rights.append(static_cast<int>(qint64(kTableWidth) * sum / std::max(total, 1)));
+    }
+    return rights;
+}
+
+// Reads a document into paragraphs, tables and runs, and the font and colour tables they need.
 class DocumentScan
 {
 public:
     explicit DocumentScan(const QTextDocument &doc)
+        : m_defaultFont(doc.defaultFont())
     {
-        const QFont defaultFont = doc.defaultFont();
-        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-            Paragraph paragraph{paragraphFormat(block.blockFormat()), {}, runFormat(block.charFormat(), defaultFont)};
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fragment = it.fragment();
-                if (!fragment.isValid())
-                    continue;
-                RunFormat format = runFormat(fragment.charFormat(), defaultFont);
-                if (!paragraph.runs.isEmpty() && paragraph.runs.last().format == format)
-                    paragraph.runs.last().text += fragment.text();
-                else
-                    paragraph.runs.append({std::move(format), fragment.text()});
-            }
-            m_paragraphs.append(std::move(paragraph));
-        }
-        m_emptyFormat = runFormat(doc.begin().charFormat(), defaultFont);
+        scanFrame(doc.rootFrame(), [this](Paragraph &&p) { m_items.append(std::move(p)); },
+                  [this](Table &&t) { m_items.append(std::move(t)); });
+        m_emptyFormat = runFormat(doc.begin().charFormat(), m_defaultFont);
 
-        for (const Paragraph &paragraph : std::as_const(m_paragraphs)) {
+        forEachParagraph([this](const Paragraph &paragraph) {
             for (const Run &run : paragraph.runs) {
                 addFont(run.format.family);
                 addColor(run.format.foreground);
@@ -165,12 +210,12 @@ public:
                 addColor(paragraph.mark.foreground);
                 addColor(paragraph.mark.background);
             }
-        }
+        });
         if (m_fonts.isEmpty())
             addFont(m_emptyFormat.family);
     }
 
-    const QList<Paragraph> &paragraphs() const { return m_paragraphs; }
+    const QList<Item> &items() const { return m_items; }
     const QStringList &fonts() const { return m_fonts; }
     const QList<QColor> &colors() const { return m_colors; }
     int fontIndex(const QString &family) const { return m_fontIndex.value(family); }
@@ -182,28 +227,120 @@ public:
     // The first run, or for an empty document the format its cursor would type with.
     const RunFormat &leadingFormat() const
     {
-        for (const Paragraph &paragraph : m_paragraphs) {
-            if (!paragraph.runs.isEmpty())
-                return paragraph.runs.first().format;
-        }
-        return m_emptyFormat;
+        const RunFormat *found = nullptr;
+        forEachParagraph([&found](const Paragraph &paragraph) {
+            if (!found && !paragraph.runs.isEmpty())
+                found = &paragraph.runs.first().format;
+        });
+        return found ? *found : m_emptyFormat;
     }
 
     // One paragraph in one plain font: RichEdit's short form, which carries
     // no code page and no colour table because nothing needs them.
     bool isSimple() const
     {
-        if (m_paragraphs.size() != 1 || !m_paragraphs.first().format.isDefault())
+        if (m_items.size() != 1 || !std::holds_alternative<Paragraph>(m_items.first()))
+            return false;
+        const Paragraph &paragraph = std::get<Paragraph>(m_items.first());
+        if (!paragraph.format.isDefault())
             return false;
         const RunFormat &lead = leadingFormat();
-        const auto &runs = m_paragraphs.first().runs;
-        return std::all_of(runs.begin(), runs.end(), [&lead](const Run &run) {
+        return std::all_of(paragraph.runs.begin(), paragraph.runs.end(), [&lead](const Run &run) {
             return run.format.isPlain() && run.format.family == lead.family
                 && run.format.halfPoints == lead.halfPoints;
         });
     }
 
+    template<typename F>
+    void forEachParagraph(F &&visit) const
+    {
+        for (const Item &item : m_items) {
+            if (const auto *paragraph = std::get_if<Paragraph>(&item)) {
+                visit(*paragraph);
+                continue;
+            }
+            for (const auto &row : std::get<Table>(item).rows)
+                for (const auto &cell : row)
+                    for (const Paragraph &paragraph : cell)
+                        visit(paragraph);
+        }
+    }
+
 private:
+    using ParagraphSink = std::function<void(Paragraph &&)>;
+    using TableSink = std::function<void(Table &&)>;
+
+    void scanFrame(QTextFrame *frame, const ParagraphSink &onParagraph, const TableSink &onTable)
+    {
+        for (auto it = frame->begin(); !it.atEnd(); ++it) {
+            if (auto *table = qobject_cast<QTextTable *>(it.currentFrame()))
+                onTable(scanTable(*table));
+            else if (QTextFrame *inner = it.currentFrame())
+                scanFrame(inner, onParagraph, onTable);
+            else if (it.currentBlock().isValid())
+                onParagraph(scanBlock(it.currentBlock()));
+        }
+    }
+
+    Table scanTable(QTextTable &table)
+    {
+        Table result;
+        result.cellRights = columnRights(table);
+        for (int r = 0; r < table.rows(); ++r) {
+            QList<QList<Paragraph>> row;
+            for (int c = 0; c < table.columns(); ++c) {
+                QList<Paragraph> cell;
+                const QTextTableCell tableCell = table.cellAt(r, c);
+                const ParagraphSink add = [&cell](Paragraph &&p) { cell.append(std::move(p)); };
+                // A table inside a cell gives its paragraphs to the cell.
+                const TableSink flatten = [&cell](Table &&inner) {
+                    for (auto &innerRow : inner.rows)
+                        for (auto &innerCell : innerRow)
+                            cell.append(innerCell);
+                };
+                for (auto it = tableCell.begin(); !it.atEnd(); ++it) {
+                    if (auto *inner = qobject_cast<QTextTable *>(it.currentFrame()))
+                        flatten(scanTable(*inner));
+                    else if (QTextFrame *frame = it.currentFrame())
+                        scanFrame(frame, add, flatten);
+                    else if (it.currentBlock().isValid())
+                        add(scanBlock(it.currentBlock()));
+                }
+                row.append(std::move(cell));
+            }
+            result.rows.append(std::move(row));
+        }
+        return result;
+    }
+
+    Paragraph scanBlock(const QTextBlock &block) const
+    {
+        Paragraph paragraph{paragraphFormat(block.blockFormat()), {}, runFormat(block.charFormat(), m_defaultFont)};
+        if (const QTextList *list = block.textList()) {
+            // The marker as text, hanging in the indent: every reader shows it.
+            const int level = std::max(1, list->format().indent());
+            paragraph.format.leftIndent += level * kListIndent;
+            paragraph.format.firstIndent = -kListIndent;
+            paragraph.format.tabStop = paragraph.format.leftIndent;
+            RunFormat marker = runFormat(block.charFormat(), m_defaultFont);
+            if (auto it = block.begin(); !it.atEnd())
+                marker = runFormat(it.fragment().charFormat(), m_defaultFont);
+            marker.bold = marker.italic = marker.underline = marker.strike = false;
+            paragraph.runs.append({marker, listMarker(block, *list)});
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid())
+                continue;
+            RunFormat format = runFormat(fragment.charFormat(), m_defaultFont);
+            if (!paragraph.runs.isEmpty() && paragraph.runs.last().format == format)
+                paragraph.runs.last().text += fragment.text();
+            else
+                paragraph.runs.append({std::move(format), fragment.text()});
+        }
+        return paragraph;
+    }
+
     // Hashed, so a document with very many fonts or colours stays linear.
     void addFont(const QString &family)
     {
@@ -220,7 +357,8 @@ private:
         }
     }
 
-    QList<Paragraph> m_paragraphs;
+    QFont m_defaultFont;
+    QList<Item> m_items;
     RunFormat m_emptyFormat;
     QStringList m_fonts;
     QHash<QString, int> m_fontIndex;
@@ -242,7 +380,7 @@ public:
         const bool simple = m_scan.isSimple();
         writeHeader(simple);
         if (simple) {
-            const Paragraph &paragraph = m_scan.paragraphs().first();
+            const Paragraph &paragraph = std::get<Paragraph>(m_scan.items().first());
             m_out.control("\\pard");
             writeFormat(m_scan.leadingFormat());
             for (const Run &run : paragraph.runs)
@@ -250,21 +388,14 @@ public:
             m_out.raw("\r\n\\par }");
             return m_out.takeBytes();
         }
-        for (const Paragraph &paragraph : m_scan.paragraphs()) {
-            writeParagraphFormat(paragraph.format);
-            // Every paragraph states its character format in full: readers
-            // that take each paragraph on its own (unrtf) then keep it too.
-            m_out.control("\\plain");
-            m_current = RunFormat{};
-            m_started = false;
-            if (paragraph.runs.isEmpty())
-                writeFormat(paragraph.mark); // an empty line keeps its size
-            for (const Run &run : paragraph.runs) {
-                writeFormat(run.format);
-                m_out.text(run.text);
+        for (const Item &item : m_scan.items()) {
+            if (const auto *paragraph = std::get_if<Paragraph>(&item)) {
+                writeParagraph(*paragraph, false);
+                m_out.control("\\par");
+                m_out.raw("\r\n");
+            } else {
+                writeTable(std::get<Table>(item));
             }
-            m_out.control("\\par");
-            m_out.raw("\r\n");
         }
         m_out.raw("}");
         return m_out.takeBytes();
@@ -300,9 +431,64 @@ private:
         m_out.control("\\uc1");
     }
 
-    void writeParagraphFormat(const ParagraphFormat &format)
+    void writeParagraph(const Paragraph &paragraph, bool inTable)
+    {
+        writeParagraphFormat(paragraph.format, inTable);
+        // Every paragraph states its character format in full: readers that
+        // take each paragraph on its own (unrtf) then keep it too.
+        m_out.control("\\plain");
+        m_current = RunFormat{};
+        m_started = false;
+        if (paragraph.runs.isEmpty())
+            writeFormat(paragraph.mark); // an empty line keeps its size
+        for (const Run &run : paragraph.runs) {
+            writeFormat(run.format);
+            m_out.text(run.text);
+        }
+    }
+
+    // Each row carries its cell edges and thin borders; a cell's paragraphs
+    // are separated by \par and its last one closed by \cell.
+    void writeTable(const Table &table)
+    {
+        for (const auto &row : table.rows) {
+            m_out.control("\\trowd");
+            m_out.control("\\trgaph", 108);
+            m_out.control("\\trleft", 0);
+            for (const int right : table.cellRights) {
+                for (const char *side : {"\\clbrdrt", "\\clbrdrl", "\\clbrdrb", "\\clbrdrr"}) {
+                    m_out.control(side);
+                    m_out.control("\\brdrs");
+                    m_out.control("\\brdrw", 10);
+                }
+                m_out.control("\\cellx", right);
+            }
+            m_out.raw("\r\n");
+            for (const auto &cell : row) {
+                for (qsizetype i = 0; i < cell.size(); ++i) {
+                    writeParagraph(cell.at(i), true);
+                    if (i + 1 < cell.size())
+                        m_out.control("\\par");
+                }
+                // Readers take "\par\cell" as the end of the cell's last
+                // paragraph; an empty last paragraph needs a \par of its own.
+                if (cell.size() > 1 && cell.last().runs.isEmpty())
+                    m_out.control("\\par");
+                if (cell.isEmpty())
+                    writeParagraphFormat({}, true);
+                m_out.control("\\cell");
+                m_out.raw("\r\n");
+            }
+            m_out.control("\\row");
+            m_out.raw("\r\n");
+        }
+    }
+
+    void writeParagraphFormat(const ParagraphFormat &format, bool inTable)
     {
         m_out.control("\\pard");
+        if (inTable)
+            m_out.control("\\intbl");
         if (format.alignment)
             m_out.control(format.alignment);
         const std::pair<const char *, int> distances[] = {
@@ -313,6 +499,8 @@ private:
             if (twips != 0)
                 m_out.control(word, twips);
         }
+        if (format.tabStop > 0)
+            m_out.control("\\tx", format.tabStop);
     }
 
     void writeFormat(const RunFormat &format)
