@@ -8,6 +8,7 @@
 #include "drugs/DrugPages.h"
 #include "encyclopedias/EncyclopediaPages.h"
 #include "ph/PhPages.h"
+#include "print/PrintPages.h"
 #include "support/SupportPages.h"
 
 namespace halvora {
@@ -20,6 +21,7 @@ QWidget *start(const QString &programFolder)
     encyclopedias::registerPages(*navigator);
     drugs::registerPages(*navigator);
     ph::registerPages(*navigator);
+    print::registerPages(*navigator);
     support::registerPages(*navigator);
     documents::registerPages(*navigator);
 

@@ -8,7 +8,7 @@ packages=(
   fonts-liberation fonts-liberation2 fontconfig
   xvfb xauth
   clang libclang-rt-14-dev
-  unrtf
+  unrtf poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -392,10 +392,16 @@ QWidget *PageBuilder::createControl(const QJsonObject &c, QWidget *parent, Conte
         }
         setColours(w, colour, back.isValid() ? back : QColor(Qt::white));
     } else if (type == QLatin1String("richtext")) {
-        auto *box = new QTextBrowser(parent);
-        box->setOpenLinks(false);
-        QObject::connect(box, &QTextBrowser::anchorClicked, box, [](const QUrl &url) { Shell::openUrl(url); });
-        box->setReadOnly(c.value(QLatin1String("readOnly")).toBool(true));
+        QTextEdit *box = nullptr;
+        if (c.value(QLatin1String("readOnly")).toBool(true)) {
+            auto *browser = new QTextBrowser(parent);
+            browser->setOpenLinks(false);
+            QObject::connect(browser, &QTextBrowser::anchorClicked, browser, [](const QUrl &url) { Shell::openUrl(url); });
+            box = browser;
+        } else {
+            // A box the reader writes in follows no links.
+            box = new QTextEdit(parent);
+        }
         if (!loadDocument(box, c))
             context.window->addDiagnostic(QStringLiteral("%1: document cannot be read").arg(c.value(QLatin1String("name")).toString()));
         w = box;
@@ -407,6 +413,7 @@ QWidget *PageBuilder::createControl(const QJsonObject &c, QWidget *parent, Conte
         w = list;
     } else if (type == QLatin1String("check")) {
         auto *check = new QCheckBox(text, parent);
+        check->setChecked(c.value(QLatin1String("checked")).toBool(false));
         setColours(check, colour, back);
         w = check;
     } else {

@@ -163,16 +163,23 @@ void PageNavigator::load(PageWindow &page)
 
 PageWindow *PageNavigator::openPage(const QString &pageId)
 {
+    PageWindow *window = loadPage(pageId);
+    if (!window)
+        return nullptr;
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+PageWindow *PageNavigator::loadPage(const QString &pageId)
+{
     if (m_ending)
         return nullptr;
-    if (PageWindow *open = page(pageId)) {
-        if (open->isMinimized())
-            open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
-        open->show();
-        open->raise();
-        open->activateWindow();
+    if (PageWindow *open = page(pageId))
         return open;
-    }
     PageWindow *built = m_registered.contains(pageId) ? build(pageId) : nullptr;
     if (!built) {
         qCWarning(lcNavigator) << "no window for" << pageId;
@@ -182,9 +189,6 @@ PageWindow *PageNavigator::openPage(const QString &pageId)
     m_open.insert(pageId, built);
     connect(built, &PageWindow::closed, this, &PageNavigator::forget);
     load(*built);
-    built->show();
-    built->raise();
-    built->activateWindow();
     emit pageOpened(pageId);
     return built;
 }

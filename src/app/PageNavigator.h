@@ -46,6 +46,9 @@ public:
     void setScreenModeText(const QString &digit);
 
     PageWindow *openPage(const QString &pageId);
+    // Builds and loads a page without showing it, for a window that its
+    // caller fills before showing it; an open page is returned as it is.
+    PageWindow *loadPage(const QString &pageId);
     void replacePage(const QString &target, const QString &caller);
     void closePage(const QString &pageId);
     void closePageSet(const QString &pageId, const QStringList &others);

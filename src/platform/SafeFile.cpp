@@ -10,7 +10,9 @@ QString replaceFile(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
+    // A write can fail only when the buffer is flushed (a full disk, a size
+    // limit); commit() would not notice and would put a cut-off file in place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString error = file.errorString();
         file.cancelWriting();
         return error;

@@ -148,7 +148,8 @@ private slots:
 
     void pendingPagesAreReallyPending()
     {
-        QVERIFY(!m_pending.isEmpty());
+        // Every window may have landed; the list itself must still be where the test reads it.
+        QVERIFY(QFile::exists(QStringLiteral(HALVORA_PENDING_PAGES)));
         for (const QString &id : std::as_const(m_pending))
             QVERIFY2(!m_program.navigator()->isRegistered(id), qPrintable(id + " has landed: remove it from the pending list"));
     }

@@ -150,6 +150,19 @@ const QList<Chain> &chains()
                                              "Phytochemicals common in plants", " %1/%2")));
         phyto.next.insert("frmPhyto", {"cmdNextPhyto2", ">"});
         c.append(phyto);
+        // Its buttons are named after their targets, except that step 2 leads to frmSampleProtocol4.
+        const QStringList steps{"frmSampleProtocol",  "frmSampleProtocol2", "frmSampleProtocol4",
+                                "frmSampleProtocol5", "frmSampleProtocol6", "frmSampleProtocol7"};
+        const QStringList nextNames{"cmdSampleProtocol2", "cmdSampleProtocol3", "cmdSampleProtocol5",
+                                    "cmdSampleProtocol6", "cmdSampleProtocol7"};
+        const QStringList backNames{"cmdSampleProtocol", "cmdSampleProtocol3", "cmdSampleProtocol4",
+                                    "cmdSampleProtocol5", "cmdSampleProtocol6"};
+        Chain protocol = chain("26 sample protocol", numbered(steps, "Sample Anticancer Protocol", " %1/%2"));
+        for (int i = 0; i < 5; ++i) {
+            protocol.next.insert(steps[i], {nextNames[i], ">"});
+            protocol.back.insert(steps[i + 1], {backNames[i], "<"});
+        }
+        c.append(protocol);
         return c;
     }();
     return all;
@@ -184,7 +197,7 @@ private slots:
     void everyChainReadsBothWays_data()
     {
         QTest::addColumn<int>("index");
-        QCOMPARE(chains().size(), 25);
+        QCOMPARE(chains().size(), 26);
         for (qsizetype i = 0; i < chains().size(); ++i)
             QTest::newRow(qPrintable(chains()[i].label)) << int(i);
     }

@@ -4,6 +4,7 @@
 #include "PageNavigator.h"
 #include "PageWindow.h"
 #include "Shell.h"
+#include "StandardDialogs.h"
 #include "Startup.h"
 #include "WindowPrinter.h"
 
@@ -18,6 +19,7 @@ TestProgram::TestProgram()
     halvora::MessageBox::setRecording(true);
     halvora::Shell::setRecording(true);
     halvora::WindowPrinter::setRecording(true);
+    halvora::StandardDialogs::setAnswering(true);
     // The program folder holds what the build assembled beside the executable.
     // HALVORA_PROGRAM_DIR in the environment points a copied test binary at a copied folder.
     const QDir built(qEnvironmentVariable("HALVORA_PROGRAM_DIR", QStringLiteral(HALVORA_PROGRAM_DIR)));

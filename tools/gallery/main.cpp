@@ -4,6 +4,7 @@
 // A window named PageId:control is rendered after a click on that control (or a
 // choice of that menu item), as
 // DIR/<PageId>-<control>.png (an encyclopedia topic, a document link).
+// frmPrint is rendered holding the shopping list with every item ticked.
 #include "MainMenu.h"
 #include "MessageBox.h"
 #include "PageNavigator.h"
@@ -14,8 +15,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFrame>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -23,6 +26,30 @@
 #include <cstdio>
 
 using namespace halvora;
+
+namespace {
+
+// The print window is shown as a reader finds it after ticking every item
+// of the shopping list.
+void fillShoppingList(PageNavigator &navigator)
+{
+    const std::pair<const char *, const char *> pages[] = {
+        {"frmSampleShopping", "cmdSampleShopping2"},
+        {"frmSampleShopping2", "cmdSampleShopping3"},
+        {"frmSampleShopping3", "cmdPrint"},
+    };
+    for (const auto &[id, forward] : pages) {
+        PageWindow *page = navigator.openPage(QString::fromLatin1(id));
+        if (!page)
+            return;
+        for (QCheckBox *check : page->findChildren<QCheckBox *>())
+            check->setChecked(true);
+        if (auto *button = page->findChild<QPushButton *>(QString::fromLatin1(forward)))
+            button->click();
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -83,6 +110,8 @@ int main(int argc, char *argv[])
     for (const QString &request : ids) {
         const QString id = request.section(QLatin1Char(':'), 0, 0);
         const QString control = request.section(QLatin1Char(':'), 1);
+        if (id == QLatin1String("frmPrint"))
+            fillShoppingList(*navigator);
         PageWindow *page = navigator->openPage(id);
         if (!page) {
             std::fprintf(stderr, "%s: no such window\n", qPrintable(id));

@@ -70,6 +70,7 @@ struct ParagraphFormat {
 struct Paragraph {
     ParagraphFormat format;
     QList<Run> runs;
+    RunFormat mark; // the format of the paragraph's end, which an empty line is shown in
 };
 
 // A table as rows of cells, each cell a list of paragraphs; a nested table
@@ -204,6 +205,11 @@ public:
                 addColor(run.format.foreground);
                 addColor(run.format.background);
             }
+            if (paragraph.runs.isEmpty()) {
+                addFont(paragraph.mark.family);
+                addColor(paragraph.mark.foreground);
+                addColor(paragraph.mark.background);
+            }
         });
         if (m_fonts.isEmpty())
             addFont(m_emptyFormat.family);
@@ -309,7 +315,7 @@ private:
 
     Paragraph scanBlock(const QTextBlock &block) const
     {
-        Paragraph paragraph{paragraphFormat(block.blockFormat()), {}};
+        Paragraph paragraph{paragraphFormat(block.blockFormat()), {}, runFormat(block.charFormat(), m_defaultFont)};
         if (const QTextList *list = block.textList()) {
             // The marker as text, hanging in the indent: every reader shows it.
             const int level = std::max(1, list->format().indent());
@@ -428,6 +434,13 @@ private:
     void writeParagraph(const Paragraph &paragraph, bool inTable)
     {
         writeParagraphFormat(paragraph.format, inTable);
+        // Every paragraph states its character format in full: readers that
+        // take each paragraph on its own (unrtf) then keep it too.
+        m_out.control("\\plain");
+        m_current = RunFormat{};
+        m_started = false;
+        if (paragraph.runs.isEmpty())
+            writeFormat(paragraph.mark); // an empty line keeps its size
         for (const Run &run : paragraph.runs) {
             writeFormat(run.format);
             m_out.text(run.text);
